@@ -1,0 +1,9 @@
+// Window TForm4: "2D - Abbildungen und Dreieckslinien".
+#pragma once
+#include <QWidget>
+
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+};

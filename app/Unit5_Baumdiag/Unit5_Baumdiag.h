@@ -1,0 +1,9 @@
+// Window TForm5: "Baumdiagramme für Bernoulliketten".
+#pragma once
+#include <QWidget>
+
+class TForm5 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+};

@@ -1,0 +1,55 @@
+// Evaluations of Term_auswerten over one picture width of x values, cached and
+// uncached, next to hand-written long double code for the same terms.
+#include "engine/UFunktionsParser.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <string>
+
+namespace {
+constexpr int Spalten = 641;
+Extended x_von(int i) { return -8 + i * 16.0L / 640; }
+
+const char* const Terme[] = {"-0,2tx³+0,4t²x", "x·cos(x)²-0,5t", "sgn(x+1,5)", "kx(1-x)",
+                             "w(abs(x))·sin(3x)/(1+x²)"};
+
+Extended von_hand(int term, Extended x, Extended t) {
+    switch (term) {
+    case 0: return -0.2L * t * x * x * x + 0.4L * t * t * x;
+    case 1: { Extended c = std::cos(x); return x * c * c - 0.5L * t; }
+    case 2: return x + 1.5L > 0 ? 1 : (x + 1.5L < 0 ? -1 : 0);
+    case 3: return t * x * (1 - x);
+    default: return std::sqrt(std::fabs(x)) * std::sin(3 * x) / (1 + x * x);
+    }
+}
+
+void BM_von_Hand(benchmark::State& state) {
+    int term = int(state.range(0));
+    for (auto _ : state)
+        for (int i = 0; i < Spalten; ++i) benchmark::DoNotOptimize(von_hand(term, x_von(i), 2.5L));
+    state.SetItemsProcessed(state.iterations() * Spalten);
+    state.SetLabel(Terme[term]);
+}
+
+void BM_gespeichert(benchmark::State& state) {
+    std::string term = Terme[state.range(0)];
+    for (auto _ : state)
+        for (int i = 0; i < Spalten; ++i) benchmark::DoNotOptimize(Term_auswerten(term, x_von(i), 2.5L));
+    state.SetItemsProcessed(state.iterations() * Spalten);
+    state.SetLabel(term);
+}
+
+// Every evaluation sees a text it has never seen: normalise, parse, run.
+void BM_neu(benchmark::State& state) {
+    std::string term = Terme[state.range(0)];
+    for (auto _ : state)
+        for (int i = 0; i < Spalten; ++i)
+            benchmark::DoNotOptimize(Term_auswerten_frisch(term, x_von(i), 2.5L));
+    state.SetItemsProcessed(state.iterations() * Spalten);
+    state.SetLabel(term);
+}
+}  // namespace
+
+BENCHMARK(BM_von_Hand)->DenseRange(0, 4);
+BENCHMARK(BM_gespeichert)->DenseRange(0, 4);
+BENCHMARK(BM_neu)->DenseRange(0, 4);

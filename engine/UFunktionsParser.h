@@ -1,0 +1,42 @@
+// The expression engine: reads a term typed as in an exercise book, normalises it
+// into the canonical alphabet, evaluates it for x and the family parameter t in
+// extended precision and reports failures and jump/kink flags through `Parser`.
+// Also owns the power with the odd-denominator rule, the continued-fraction finder
+// and the key filters of term and number fields.
+#pragma once
+#include <cstdint>
+#include <string>
+
+using Extended = long double;
+
+struct Parserzustand { bool Term_Fehler = false; std::string Term_Fehlertext;
+                       bool Sprungstelle = false, Signum_Null = false, Knickstelle = false; };
+extern Parserzustand Parser;
+
+// The value every failed evaluation returns; callers test Parser.Term_Fehler first.
+constexpr Extended Fehlerwert = 1E100L;
+
+bool Term_normalisieren(const std::string& term, std::string& kanonisch);   // false: Parser holds the error
+Extended Term_auswerten(const std::string& term, Extended x, Extended t);
+bool Term_pruefen(const std::string& term);            // shows syntax messages through Dialog()
+bool Zahl_aus_Term(const std::string& term, Extended& wert);
+bool Potenz(Extended a, Extended b, Extended& wert);
+bool Bruch_naeherung(Extended x, int32_t& z, int32_t& n);
+bool Bruch_kuerzen(Extended& a, Extended& b);
+std::string Zeichen_entfernen(const std::string& text, char ch);
+
+// One twentieth of the world width of a pixel, from the current world window.
+Extended Sprungtoleranz();
+
+// Evaluation without the compiled-form cache: normalises and parses afresh.
+// Gives exactly what Term_auswerten gives; used to check the cache.
+Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t);
+void Termspeicher_leeren();
+
+// Key filters of edit fields, as pure functions of the typed character (a Unicode
+// code point). They give the character to insert, or 0 when the key is swallowed.
+// Enter (13) is always swallowed; the window then moves the focus on.
+constexpr char32_t Taste_Enter = 13, Taste_Backspace = 8, Taste_Escape = 27;
+char32_t Taste_Term(char32_t taste);
+char32_t Taste_Zahl(char32_t taste);
+char32_t Taste_Ganzzahl(char32_t taste);

@@ -1,0 +1,3 @@
+#include "table/UStringGrid.h"
+
+TTabelle Tabelle;
