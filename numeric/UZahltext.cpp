@@ -101,7 +101,8 @@ void Komma_am_Ende_entfernen(std::string& text) {
     if (!text.empty() && text.back() == ',') text.pop_back();
 }
 
-// Steps 6 to 11 of the formatter: the plain decimal text from the 18-digit split.
+// The plain decimal text of a value that fits into P positions: shift, cut to P
+// characters and D decimals (truncating; the caller has already rounded), pad.
 std::string Dezimaltext(bool fix, int P, int D, const std::string& mantisse, int e) {
     std::string text = Komma_verschieben(mantisse, e);
     if (!fix) {
@@ -120,7 +121,7 @@ std::string Dezimaltext(bool fix, int P, int D, const std::string& mantisse, int
     text = Ohne_negative_Null(text);
     if (fix) {
         if (static_cast<int>(text.size()) < P) text.insert(0, 2 * (P - text.size()), ' ');
-        if (text[0] == '-') text.insert(0, 1, ' ');
+        if (!text.empty() && text[0] == '-') text.insert(0, 1, ' ');
     }
     return text;
 }
