@@ -1,5 +1,6 @@
 #include "engine/UTermProgramm.h"
 
+#include "engine/UTermBaum.h"
 #include "engine/UTermFunktionen.h"
 
 #include <charconv>
@@ -201,15 +202,6 @@ private:
     }
 };
 
-inline Extended holen(const Befehl& b, Extended x, Extended t, Extended*& sp) {
-    switch (b.quelle) {
-    case Quelle::Konstante: return b.wert;
-    case Quelle::X: return x;
-    case Quelle::T: return t;
-    default: return *--sp;
-    }
-}
-
 // Integral power by repeated squaring; on overflow the general power decides.
 Extended ganzpotenz(Extended a, int32_t n) {
     if (n == 0) return 1;
@@ -261,13 +253,91 @@ std::string Bytes_zu_Utf8(const std::string& b) {
     return aus;
 }
 
+Programm::Programm() = default;
+Programm::~Programm() = default;
+
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term) {
     auto p = std::make_shared<Programm>();
     std::string s = Utf8_zu_Bytes(term);
     p->normalisierungsfehler = Normalisieren_Bytes(s);
-    if (!p->normalisierungsfehler) Uebersetzer(s, *p).uebersetzen();
+    if (!p->normalisierungsfehler) {
+        p->befehle.reserve(s.size() + 2);
+        Uebersetzer(s, *p).uebersetzen();
+        p->baum = std::make_unique<Termbaum>();
+        if (!p->baum->bauen(p->befehle)) p->baum.reset();
+        p->abschliessen();
+    }
     return p;
 }
+
+void Programm::abschliessen() {
+    std::vector<Befehl> neu;
+    neu.reserve(befehle.size());
+    for (const Befehl& b : befehle) {
+        Befehl c = b;
+        int q = int(b.quelle);
+        switch (b.art) {
+        case Befehlsart::Laden: c.code = Maschinencode(M_Laden_K + q - 1); break;
+        case Befehlsart::Negieren: c.code = M_Negieren; break;
+        case Befehlsart::Addieren: c.code = Maschinencode(M_Add_S + q); break;
+        case Befehlsart::Subtrahieren: c.code = Maschinencode(M_Sub_S + q); break;
+        case Befehlsart::Multiplizieren: c.code = Maschinencode(M_Mul_S + q); break;
+        case Befehlsart::Dividieren: c.code = Maschinencode(M_Div_S + q); break;
+        case Befehlsart::Potenzieren: c.code = Maschinencode(M_Pot_S + q); break;
+        case Befehlsart::Ganzpotenz:
+            c.code = M_Ganzpotenz;
+            // x^n and t^n: load and power in one step
+            if (!neu.empty() && (neu.back().code == M_Laden_X || neu.back().code == M_Laden_T)) {
+                c.code = neu.back().code == M_Laden_X ? M_Ganzpotenz_X : M_Ganzpotenz_T;
+                neu.pop_back();
+            }
+            break;
+        case Befehlsart::Funktion: c.code = M_Funktion; break;
+        case Befehlsart::Fehler: c.code = M_Fehler; break;
+        case Befehlsart::Fehlwert: c.code = M_Fehlwert; break;
+        }
+        neu.push_back(c);
+    }
+    Befehl ende{};
+    ende.code = M_Ende;
+    neu.push_back(ende);
+    befehle.swap(neu);
+}
+
+namespace {
+
+// Finite and not a NaN, in one comparison.
+inline bool endlich(Extended v) { return std::fabs(v) <= std::numeric_limits<Extended>::max(); }
+
+inline Extended potenz_schritt(Extended l, Extended r) {
+    Extended v;
+    if (std::isnan(l) || std::isnan(r)) return NaN;
+    if (!Potenz(l, r, v)) return Fehler_im_Schritt(l, r, "Fehler beim Potenzieren");
+    return v;
+}
+
+// Squares and cubes are multiplied out exactly as the repeated squaring would.
+inline Extended ganzpotenz_schritt(Extended a, int32_t n) {
+    Extended v;
+    if (n == 2) v = a * a;
+    else if (n == 3) v = a * (a * a);
+    else v = std::isnan(a) ? NaN : ganzpotenz(a, n);
+    if (endlich(v)) return v;
+    if (n == 2 || n == 3) v = std::isnan(a) ? NaN : ganzpotenz(a, n);
+    return endlich(v) ? v : Fehler_im_Schritt(a, 0, "Fehler beim Potenzieren");
+}
+
+}  // namespace
+
+// Threaded dispatch: every step jumps straight to the next one's handler, which
+// the branch predictor follows far better than one shared switch.
+#define WEITER goto* sprung[(++b)->code]
+#define TESSARA_BINAER(NAME, OP, MELDUNG)                                                    \
+    NAME##_S: r = acc; l = *--sp; goto NAME;                                                 \
+    NAME##_K: r = b->wert; l = acc; goto NAME;                                               \
+    NAME##_X: r = x; l = acc; goto NAME;                                                     \
+    NAME##_T: r = t; l = acc; goto NAME;                                                     \
+    NAME: acc = OP; if (!endlich(acc)) acc = Fehler_im_Schritt(l, r, MELDUNG); WEITER;
 
 Extended Programm::ausfuehren(Extended x, Extended t) const {
     if (normalisierungsfehler) {
@@ -279,58 +349,50 @@ Extended Programm::ausfuehren(Extended x, Extended t) const {
     const Extended tol = braucht_toleranz ? Sprungtoleranz() : 0;
     Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
     Meldung_in_dieser_Auswertung = false;
-
-    Extended lokal[32];
-    std::vector<Extended> gross;
-    Extended* stapel = lokal;
-    if (stapeltiefe > 32) { gross.resize(size_t(stapeltiefe)); stapel = gross.data(); }
-    Extended* sp = stapel;
-
-    for (const Befehl& b : befehle) {
-        switch (b.art) {
-        case Befehlsart::Laden: { Extended w = holen(b, x, t, sp); *sp++ = w; break; }
-        case Befehlsart::Negieren: sp[-1] = -sp[-1]; break;
-        case Befehlsart::Addieren: {
-            Extended r = holen(b, x, t, sp), l = sp[-1], v = l + r;
-            sp[-1] = std::isfinite(v) ? v : Fehler_im_Schritt(l, r, "Fehler bei der Addition");
-            break;
-        }
-        case Befehlsart::Subtrahieren: {
-            Extended r = holen(b, x, t, sp), l = sp[-1], v = l - r;
-            sp[-1] = std::isfinite(v) ? v : Fehler_im_Schritt(l, r, "Fehler bei der Subtraktion");
-            break;
-        }
-        case Befehlsart::Multiplizieren: {
-            Extended r = holen(b, x, t, sp), l = sp[-1], v = l * r;
-            sp[-1] = std::isfinite(v) ? v : Fehler_im_Schritt(l, r, "Fehler bei der Multiplikation");
-            break;
-        }
-        case Befehlsart::Dividieren: {
-            Extended r = holen(b, x, t, sp), l = sp[-1];
-            Extended v = r != 0 ? l / r : NaN;
-            sp[-1] = std::isfinite(v) ? v : Fehler_im_Schritt(l, r, "Division durch Null");
-            break;
-        }
-        case Befehlsart::Potenzieren: {
-            Extended r = holen(b, x, t, sp), l = sp[-1], v;
-            if (std::isnan(l) || std::isnan(r)) v = NaN;
-            else if (!Potenz(l, r, v)) v = Fehler_im_Schritt(l, r, "Fehler beim Potenzieren");
-            sp[-1] = v;
-            break;
-        }
-        case Befehlsart::Ganzpotenz: {
-            Extended l = sp[-1], v = std::isnan(l) ? NaN : ganzpotenz(l, b.ganz);
-            sp[-1] = std::isfinite(v) ? v : Fehler_im_Schritt(l, 0, "Fehler beim Potenzieren");
-            break;
-        }
-        case Befehlsart::Funktion:
-            sp[-1] = Funktion_anwenden(Funktionsnummer(b.funktion), sp[-1], tol);
-            break;
-        case Befehlsart::Fehler: Fehler_setzen(b.text); break;
-        case Befehlsart::Fehlwert: Fehler_setzen(b.text); *sp++ = NaN; break;
-        }
-    }
-    Extended v = sp > stapel ? sp[-1] : NaN;
-    if (!std::isfinite(v)) Parser.Term_Fehler = true;   // a NaN passed in as x or t
+    Extended v = baum ? baum->auswerten(Umgebung{x, t, tol}) : schritte_ausfuehren(x, t, tol);
+    if (!endlich(v)) Parser.Term_Fehler = true;   // a NaN passed in as x or t
     return Parser.Term_Fehler ? Fehlerwert : v;
 }
+
+Extended Programm::schritte_ausfuehren(Extended x, Extended t, Extended tol) const {
+    // The top of the stack lives in acc; below it the spilled values.
+    Extended lokal[33];
+    std::vector<Extended> gross;
+    Extended* sp = lokal;
+    if (stapeltiefe >= 32) { gross.resize(size_t(stapeltiefe) + 1); sp = gross.data(); }
+    Extended* const boden = sp;
+    Extended acc = NaN, l, r;
+
+    static const void* const sprung[] = {
+        &&Laden_K, &&Laden_X, &&Laden_T, &&Negieren,
+        &&Add_S, &&Add_K, &&Add_X, &&Add_T, &&Sub_S, &&Sub_K, &&Sub_X, &&Sub_T,
+        &&Mul_S, &&Mul_K, &&Mul_X, &&Mul_T, &&Div_S, &&Div_K, &&Div_X, &&Div_T,
+        &&Pot_S, &&Pot_K, &&Pot_X, &&Pot_T,
+        &&Ganzpotenz, &&Ganzpotenz_X, &&Ganzpotenz_T,
+        &&Funktion, &&Fehler, &&Fehlwert, &&Ende};
+    static_assert(M_Ende + 1 == sizeof(sprung) / sizeof(sprung[0]));
+    const Befehl* b = befehle.data();
+    goto* sprung[b->code];
+
+    Laden_K: *sp++ = acc; acc = b->wert; WEITER;
+    Laden_X: *sp++ = acc; acc = x; WEITER;
+    Laden_T: *sp++ = acc; acc = t; WEITER;
+    Negieren: acc = -acc; WEITER;
+    TESSARA_BINAER(Add, l + r, "Fehler bei der Addition")
+    TESSARA_BINAER(Sub, l - r, "Fehler bei der Subtraktion")
+    TESSARA_BINAER(Mul, l * r, "Fehler bei der Multiplikation")
+    TESSARA_BINAER(Div, r != 0 ? l / r : NaN, "Division durch Null")
+    Pot_S: r = acc; acc = potenz_schritt(*--sp, r); WEITER;
+    Pot_K: acc = potenz_schritt(acc, b->wert); WEITER;
+    Pot_X: acc = potenz_schritt(acc, x); WEITER;
+    Pot_T: acc = potenz_schritt(acc, t); WEITER;
+    Ganzpotenz: acc = ganzpotenz_schritt(acc, b->ganz); WEITER;
+    Ganzpotenz_X: *sp++ = acc; acc = ganzpotenz_schritt(x, b->ganz); WEITER;
+    Ganzpotenz_T: *sp++ = acc; acc = ganzpotenz_schritt(t, b->ganz); WEITER;
+    Funktion: acc = Funktion_anwenden(Funktionsnummer(b->funktion), acc, tol); WEITER;
+    Fehler: Fehler_setzen(b->text); WEITER;
+    Fehlwert: Fehler_setzen(b->text); *sp++ = acc; acc = NaN; WEITER;
+    Ende:
+    return sp > boden ? acc : NaN;
+}
+#undef WEITER

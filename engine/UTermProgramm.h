@@ -34,6 +34,17 @@ enum class Befehlsart : uint8_t {
 
 enum class Quelle : uint8_t { Stapel, Konstante, X, T };
 
+// What the running machine executes: the step and its operand source in one code.
+enum Maschinencode : uint8_t {
+    M_Laden_K, M_Laden_X, M_Laden_T, M_Negieren,
+    M_Add_S, M_Add_K, M_Add_X, M_Add_T, M_Sub_S, M_Sub_K, M_Sub_X, M_Sub_T,
+    M_Mul_S, M_Mul_K, M_Mul_X, M_Mul_T, M_Div_S, M_Div_K, M_Div_X, M_Div_T,
+    M_Pot_S, M_Pot_K, M_Pot_X, M_Pot_T,
+    M_Ganzpotenz, M_Ganzpotenz_X, M_Ganzpotenz_T,   // the last two load x or t first
+    M_Funktion, M_Fehler, M_Fehlwert,
+    M_Ende,   // closes every finished program
+};
+
 struct Befehl {
     Befehlsart art;
     Quelle quelle = Quelle::Stapel;   // right operand of a binary step, or what Laden pushes
@@ -41,14 +52,22 @@ struct Befehl {
     int32_t ganz = 0;                 // exponent of Ganzpotenz
     Extended wert = 0;                // the constant
     const char* text = nullptr;       // message of Fehler and Fehlwert
+    Maschinencode code = M_Fehler;    // set when the program is finished
 };
 
+class Termbaum;
+
 struct Programm {
+    Programm();
+    ~Programm();
     std::vector<Befehl> befehle;
+    std::unique_ptr<Termbaum> baum;   // the fast form, when the term is not nested too deeply
     const char* normalisierungsfehler = nullptr;   // refused before parsing
     int stapeltiefe = 0;
     bool braucht_toleranz = false;   // uses ABS, SGN or FLOOR
     Extended ausfuehren(Extended x, Extended t) const;
+    Extended schritte_ausfuehren(Extended x, Extended t, Extended toleranz) const;
+    void abschliessen();              // fuses steps and sets the machine codes
 };
 
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term);
