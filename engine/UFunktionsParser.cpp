@@ -88,7 +88,7 @@ bool Potenz(Extended a, Extended b, Extended& wert) {
     if (b == 0) { wert = 1; return true; }
     if (a == 0 && b > 0) { wert = 0; return true; }
     Extended v;
-    if (b == std::nearbyint(b) && std::fabs(b) <= 2147483647.0L) {
+    if (Ganzzahl_32(b)) {
         int64_t n = static_cast<int64_t>(b);
         uint64_t m = n < 0 ? uint64_t(-n) : uint64_t(n);
         Extended basis = a;

@@ -155,6 +155,7 @@ bool Termbaum::bauen(const std::vector<Befehl>& befehle) {
     wurzel_ = nullptr;
     knoten_.reserve(befehle.size() + 1);
     std::vector<Teil> stapel;
+    stapel.reserve(befehle.size());
     auto neu = [&](const Knoten& k, int tiefe) {
         knoten_.push_back(k);
         stapel.push_back(Teil{int(knoten_.size()) - 1, A_Knoten, 0, tiefe});

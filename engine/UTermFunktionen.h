@@ -27,6 +27,11 @@ void Fehler_setzen(const char* text);
 // already failed, else sets the failure with the step's message.
 Extended Fehler_im_Schritt(Extended l, Extended r, const char* text);
 
+// An integral value within the 32-bit range (cheaper than rounding through libm).
+inline bool Ganzzahl_32(Extended v) {
+    return v >= -2147483647.0L && v <= 2147483647.0L && Extended(static_cast<int64_t>(v)) == v;
+}
+
 // Normal distribution function; stable beyond the range where the series is exact.
 Extended Gauss_Verteilung(Extended a, bool& ok);
 

@@ -25,6 +25,32 @@ int stufe_von(char op) {
     }
 }
 
+// Digits with at most one point, correctly rounded. Up to 19 significant digits
+// and 27 decimals the mantissa and the power of ten are exact in extended
+// precision, so one division rounds correctly; longer numbers take the library.
+bool dezimalzahl(const char* a, const char* b, Extended& w) {
+    static const Extended zehner[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
+        1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
+        1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    uint64_t m = 0;
+    int ziffern = 0, nachkomma = 0;
+    bool komma = false;
+    for (const char* p = a; p != b; ++p) {
+        if (*p == '.') { komma = true; continue; }
+        if (ziffern == 0 && *p == '0' && !komma) continue;   // leading zeros
+        if (ziffern > 0 || *p != '0') ++ziffern;
+        if (ziffern > 19) ziffern = 99;
+        if (ziffern <= 19) m = m * 10 + uint64_t(*p - '0');
+        if (komma) ++nachkomma;
+    }
+    if (ziffern <= 19 && nachkomma <= 27) {
+        w = Extended(m) / zehner[nachkomma];
+        return true;
+    }
+    auto [rest, ec] = std::from_chars(a, b, w, std::chars_format::fixed);
+    return ec == std::errc() && rest == b;
+}
+
 // Walks the canonical text exactly like the evaluating parser (cursor c from 1,
 // last operator, pending level) but emits the steps instead of computing them.
 class Uebersetzer {
@@ -126,8 +152,7 @@ private:
             --stapel_;
             b.quelle = r.quelle;
             b.wert = r.wert;
-            if (b.art == Befehlsart::Potenzieren && r.quelle == Quelle::Konstante &&
-                r.wert == std::nearbyint(r.wert) && std::fabs(r.wert) <= 2147483647.0L) {
+            if (b.art == Befehlsart::Potenzieren && r.quelle == Quelle::Konstante && Ganzzahl_32(r.wert)) {
                 b.art = Befehlsart::Ganzpotenz;
                 b.ganz = static_cast<int32_t>(r.wert);
             }
@@ -149,8 +174,7 @@ private:
         c_ = ende;
         Extended w = 0;
         if (punkte > 1 || b - a == punkte) { fehlwert("fehlerhafte Zahl"); return; }
-        auto [rest, ec] = std::from_chars(a, b, w, std::chars_format::fixed);
-        if (ec != std::errc() || rest != b) { fehlwert("fehlerhafte Zahl"); return; }
+        if (!dezimalzahl(a, b, w)) { fehlwert("fehlerhafte Zahl"); return; }
         laden(Quelle::Konstante, w);
     }
 

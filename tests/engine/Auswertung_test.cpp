@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <numbers>
 
 namespace {
@@ -242,6 +245,31 @@ TEST(Potenz, NegativeBasisNurMitUngeradenNennern) {
         Extended w = 12345;
         ASSERT_EQ(Potenz(f.a, f.b, w), f.ok);
         if (f.ok) EXPECT_NEAR(double(w), double(f.w), 1e-15);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Zahlen, RundenWieDieBibliothek) {
+    std::mt19937_64 zufall(99);
+    for (int i = 0; i < 20000; ++i) {
+        int vorne = int(zufall() % 12), hinten = int(zufall() % 32);
+        std::string text;
+        for (int k = 0; k < vorne; ++k) text += char('0' + zufall() % 10);
+        if (hinten > 0 || vorne == 0) text += '.';
+        for (int k = 0; k < hinten; ++k) text += char('0' + zufall() % 10);
+        if (text == ".") continue;
+        Extended erwartet = 0;
+        auto [rest, ec] = std::from_chars(text.data(), text.data() + text.size(), erwartet,
+                                          std::chars_format::fixed);
+        ASSERT_EQ(ec, std::errc());
+        std::string term = text;
+        std::replace(term.begin(), term.end(), '.', ',');
+        Extended v = Term_auswerten(term, 0, 0);
+        ASSERT_FALSE(Parser.Term_Fehler) << text;
+        ASSERT_EQ(v, erwartet) << text;
     }
 }
 
