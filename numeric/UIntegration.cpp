@@ -1,0 +1,270 @@
+// Definite integrals and arc length; declared in numeric/UMatheTools.h.
+#include "numeric/UMatheBasisOp.h"
+#include "numeric/UMatheTools.h"
+#include "platform/Dialoge.h"
+
+#include <cmath>
+#include <cstdint>
+
+Integrationszustand Integration;
+
+uint8_t Integrationsmethode_aus_Auswahl(int eintrag) {
+    return eintrag == 1 || eintrag == 2 ? Methode_Romberg : Methode_Gauss_Kronrod;
+}
+
+namespace {
+
+struct Integrand {
+    const std::string& term;
+    Extended t;
+    bool ok = true;
+    // F(x); after the first failure every further value is 0 and ok stays false.
+    Extended operator()(Extended x) {
+        if (!ok) return 0;
+        Extended y = Term_auswerten(term, x, t);
+        if (Parser.Term_Fehler) {
+            ok = false;
+            return 0;
+        }
+        return y;
+    }
+};
+
+// Orders the limits and records the swap in the unit state.
+void Grenzen_ordnen(Extended a, Extended b, Extended& lo, Extended& hi) {
+    Integration.Grenzen_vertauscht = a > b;
+    lo = a > b ? b : a;
+    hi = a > b ? a : b;
+}
+
+Extended Orientiert(Extended v) { return Integration.Grenzen_vertauscht ? -v : v; }
+
+// An integral that cancels to rounding noise (sin over a full period) never meets
+// a relative test. Once the doubling is past its first steps, a change below this
+// share of the integral of |f| counts as converged.
+constexpr Extended Rauschanteil = 1e-15L;
+constexpr int64_t Rauschtest_ab = 16;
+
+bool Verdopplung_fertig(Extended r, Extended neu, Extended vorher, Extended betrag, int64_t n) {
+    Extended diff = std::fabs(vorher - neu);
+    if (std::fabs(r * neu) >= diff) return true;
+    return n >= Rauschtest_ab && betrag > 0 && diff <= Rauschanteil * betrag;
+}
+
+Extended Fehlschlag(bool& ok) {
+    ok = false;
+    return 0;
+}
+
+}  // namespace
+
+Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
+                           int32_t n_hoechstens) {
+    ok = true;
+    if (a == b) return 0;
+    Extended lo, hi;
+    Grenzen_ordnen(a, b, lo, hi);
+    Integrand F{term, t};
+    Extended f_lo = F(lo), f_hi = F(hi);
+    if (!F.ok) return Fehlschlag(ok);
+    Extended E = f_lo + f_hi, E_betrag = std::fabs(f_lo) + std::fabs(f_hi), vorher = 0;
+    for (int64_t n = 1;; n *= 2) {
+        if (n > n_hoechstens) return Fehlschlag(ok);
+        Extended H = (hi - lo) / n, S = 0, S_betrag = 0;
+        for (int64_t i = 1; i < n && F.ok; ++i) {
+            Extended y = F(lo + i * H);
+            S += y;
+            S_betrag += std::fabs(y);
+        }
+        if (!F.ok) return Fehlschlag(ok);
+        Extended T = H * (E / 2 + S);
+        if (!std::isfinite(T)) return Fehlschlag(ok);
+        if (Verdopplung_fertig(r, T, vorher, H * (E_betrag / 2 + S_betrag), n)) return Orientiert(T);
+        vorher = T;
+    }
+}
+
+Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok) {
+    return Trapez_verdoppeln(term, t, a, b, r, ok, Verdopplung_Grenze);
+}
+
+Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
+                            int32_t n_hoechstens) {
+    ok = true;
+    if (a == b) return 0;
+    Extended lo, hi;
+    Grenzen_ordnen(a, b, lo, hi);
+    Integrand F{term, t};
+    Extended f_lo = F(lo), f_hi = F(hi);
+    if (!F.ok) return Fehlschlag(ok);
+    // A holds the trapezoid weights of all points so far; only new midpoints are evaluated.
+    Extended A = (f_lo + f_hi) / 2, A_betrag = (std::fabs(f_lo) + std::fabs(f_hi)) / 2, vorher = 0;
+    for (int64_t n = 1;; n *= 2) {
+        if (n > n_hoechstens) return Fehlschlag(ok);
+        Extended H = (hi - lo) / n, M = 0, M_betrag = 0;
+        for (int64_t i = 1; i <= n && F.ok; ++i) {
+            Extended y = F(lo + (i - 0.5L) * H);
+            M += y;
+            M_betrag += std::fabs(y);
+        }
+        if (!F.ok) return Fehlschlag(ok);
+        A += M;
+        A_betrag += M_betrag;
+        Extended S = H * (M + A) / 3;
+        if (!std::isfinite(S)) return Fehlschlag(ok);
+        if (Verdopplung_fertig(r, S, vorher, H * (M_betrag + A_betrag) / 3, n)) return Orientiert(S);
+        vorher = S;
+    }
+}
+
+Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok) {
+    return Simpson_verdoppeln(term, t, a, b, r, ok, Verdopplung_Grenze);
+}
+
+namespace {
+
+struct Kronrod {
+    Integrand F;
+    Extended tol;
+    int32_t stuecke = 0;
+
+    // The integral over [u; v]; bisects until the 2-point Gauss and the 5-point
+    // Kronrod values agree. Gives up on pieces that cannot be split any further.
+    Extended stueck(Extended u, Extended v, int tiefe) {
+        static const Extended g = 1 / std::sqrt(3.0L), k = std::sqrt(6.0L / 7.0L);
+        if (!F.ok || ++stuecke > GK_Stuecke_hoechstens) {
+            F.ok = false;
+            return 0;
+        }
+        Extended m = (u + v) / 2, d = (v - u) / 2;
+        Extended g1 = F(m - d * g), g2 = F(m + d * g);
+        Extended k1 = F(m - d * k), k2 = F(m + d * k), fm = F(m);
+        if (!F.ok) return 0;
+        Extended G = d * (g1 + g2);
+        Extended K = d * (98 * (k1 + k2) + 243 * (g1 + g2) + 308 * fm) / 495;
+        if (std::fabs(K - G) <= tol) return K;
+        if (tiefe >= GK_Tiefe_hoechstens || !(u < m && m < v)) {
+            F.ok = false;
+            return 0;
+        }
+        Extended links = stueck(u, m, tiefe + 1);
+        return links + stueck(m, v, tiefe + 1);
+    }
+};
+
+}  // namespace
+
+Extended Gauss_Kronrod(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok) {
+    ok = true;
+    if (a == b) return 0;
+    Extended lo, hi;
+    Grenzen_ordnen(a, b, lo, hi);
+    // One tolerance for every piece, not scaled by the piece's width.
+    Kronrod gk{Integrand{term, t}, std::fabs(eps) / (hi - lo)};
+    Extended I = gk.stueck(lo, hi, 0);
+    if (!gk.F.ok || !std::isfinite(I)) return Fehlschlag(ok);
+    return Orientiert(I);
+}
+
+namespace {
+
+constexpr int Romberg_Stufen = 9;
+
+struct Romberg_Ausgabe {
+    bool an;
+    TTabelle* tabelle;
+    bool fix;
+    int P, D;
+    void zahl(int spalte, int zeile, Extended x) const {
+        if (an) tabelle->Zelle(spalte, zeile) = Zahl_formatieren(fix, P, D, x);
+    }
+};
+
+// Trapezoid sum with n panels, every point evaluated anew.
+Extended Trapezsumme(Integrand& F, Extended lo, Extended hi, int n) {
+    Extended H = (hi - lo) / n, S = (F(lo) + F(hi)) / 2;
+    for (int i = 1; i < n; ++i) S += F(lo + i * H);
+    return H * S;
+}
+
+Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
+                         const Romberg_Ausgabe& aus) {
+    ok = true;
+    if (a == b) return 0;
+    Extended lo, hi;
+    Grenzen_ordnen(a, b, lo, hi);
+    auto& T = Integration.Romberg_Tabelle;
+    Integrand F{term, t};
+    T[0][0] = Trapezsumme(F, lo, hi, 1);
+    if (!F.ok || !std::isfinite(T[0][0])) return Fehlschlag(ok);
+    aus.zahl(1, 1, T[0][0]);
+    int k = 0;
+    do {
+        ++k;
+        T[0][k] = Trapezsumme(F, lo, hi, 1 << k);
+        if (!F.ok || !std::isfinite(T[0][k])) return Fehlschlag(ok);
+        aus.zahl(k + 1, 1, T[0][k]);
+        Extended vier_j = 1;
+        for (int j = 1; j <= k; ++j) {
+            int m = k - j;
+            vier_j *= 4;
+            T[j][m] = (vier_j * T[j - 1][m + 1] - T[j - 1][m]) / (vier_j - 1);
+            if (!std::isfinite(T[j][m])) return Fehlschlag(ok);
+            aus.zahl(m + 1, j + 1, T[j][m]);
+        }
+    } while (!(std::fabs(T[k][0] - T[k - 1][1]) < std::fabs(eps)) && k < Romberg_Stufen);
+    return Orientiert(T[k][0]);
+}
+
+}  // namespace
+
+Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok) {
+    return Romberg_rechnen(term, t, a, b, eps, ok, Romberg_Ausgabe{false, nullptr, false, 0, 0});
+}
+
+Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
+                 bool tabellieren, TTabelle& tabelle, bool fix, int P, int D) {
+    return Romberg_rechnen(term, t, a, b, eps, ok, Romberg_Ausgabe{tabellieren, &tabelle, fix, P, D});
+}
+
+namespace {
+
+// One polygon of n chords; false when an evaluation failed or the user cancelled.
+bool Polygonlaenge(Integrand& F, Extended lo, Extended hi, int64_t n, Extended& L, bool& abgebrochen) {
+    Extended H = (hi - lo) / n, y_vorher = F(lo);
+    L = 0;
+    for (int64_t i = 1; i <= n; ++i) {
+        Extended y = F(i == n ? hi : lo + i * H);
+        if (!F.ok) return false;
+        Extended dy = y - y_vorher;
+        L += std::sqrt(dy * dy + H * H);
+        y_vorher = y;
+        if (i < n && Dialog().Escape_gedrueckt() && Dialog().Frage("Wirklich abbrechen?")) {
+            abgebrochen = true;
+            return false;
+        }
+    }
+    return std::isfinite(L);
+}
+
+}  // namespace
+
+Extended Bogenlaenge_berechnen(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok) {
+    ok = true;
+    Extended lo, hi;
+    Grenzen_ordnen(a, b, lo, hi);
+    Dialog().Meldung("Berechnung der Bogenlänge\r\rAbbruch mit <ESC> möglich !");
+    Integrand F{term, t};
+    Extended vorher = 0, L = 0;
+    for (int64_t n = 1;; n *= 2) {
+        if (n > Verdopplung_Grenze) {
+            Dialog().Meldung("n = " + std::to_string(n) + " ist zu groß ! ");
+            return Fehlschlag(ok);
+        }
+        bool abgebrochen = false;
+        if (!Polygonlaenge(F, lo, hi, n, L, abgebrochen)) return Fehlschlag(ok);
+        if (std::fabs(r * L) >= std::fabs(vorher - L)) break;
+        vorher = L;
+    }
+    return Orientiert(L);
+}

@@ -1,0 +1,110 @@
+// Numerics on term values: difference quotients with one-sided fall-backs,
+// tangent and curvature quantities, Newton's method (optionally protocolled into
+// the table), grid search for extremes, definite integrals (doubling rules,
+// adaptive Gauss-Kronrod, Romberg with its scheme), arc length, and the matrix
+// routines shared by the matrix window, regression and interpolation.
+// Every routine reports failure through its success flag; none shows a message
+// except the arc length (start note, size limit, Escape question).
+#pragma once
+#include "engine/UFunktionsParser.h"
+#include "table/UStringGrid.h"
+#include <array>
+#include <cstdint>
+#include <string>
+
+// ---- differentiation and roots ------------------------------------------------
+
+Extended Ableitung_1(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
+Extended Ableitung_2(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
+Extended Ableitung_3(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
+bool Tangente_berechnen(const std::string& term, Extended t, Extended x0, Extended& y0, Extended& m, Extended& n);
+// Tangent of the curve (x(s), y(s)) at s0; the curve parameter is the t argument
+// of the evaluation, the family parameter the x argument.
+bool Tangente_Parameterkurve(const std::string& term_x, const std::string& term_y, Extended s0,
+                             Extended t, Extended& x0, Extended& y0, Extended& m, Extended& n);
+bool Kruemmung_berechnen(const std::string& term, Extended t, Extended x0, Extended h,
+                         Extended& kappa, Extended& r, Extended& xm, Extended& ym);
+Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok);
+// The same with every step written into columns 1 and 2 of the table (row 1: start),
+// the values formatted by Zahl_formatieren(fix, P, D).
+Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok,
+                           bool protokoll, TTabelle& tabelle, bool fix, int P, int D);
+// Positions of the largest and the smallest value on the grid a + i(b-a)/n, i = 0..n.
+void Min_Max_suchen(const std::string& term, Extended t, Extended a, Extended b, int n,
+                    Extended& x_max, Extended& x_min);
+bool Ist_null(Extended v);
+bool Deutlich_kleiner(Extended u, Extended v);
+
+// ---- integration and arc length -----------------------------------------------
+
+constexpr uint8_t Methode_Gauss_Kronrod = 3, Methode_Romberg = 4;
+constexpr int Romberg_Groesse = 42;
+using Romberg_Schema = std::array<std::array<Extended, Romberg_Groesse>, Romberg_Groesse>;
+
+struct Integrationszustand {
+    uint8_t Integrationsmethode = Methode_Gauss_Kronrod;
+    bool Grenzen_vertauscht = false;   // the last routine swapped its limits and negated its result
+    Romberg_Schema Romberg_Tabelle{};  // [level j][index m]; rows and columns 0..9 in use
+};
+extern Integrationszustand Integration;
+
+// Item of the method combo box -> method: 0 Gauss-Kronrod, 1 and 2 Romberg.
+uint8_t Integrationsmethode_aus_Auswahl(int eintrag);
+
+// Doublings stop at this panel count; beyond it the routines fail.
+constexpr int32_t Verdopplung_Grenze = 1073741823;   // 2^30 - 1
+
+Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok);
+Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok);
+// The same with a smaller panel limit (for callers that need a quicker answer).
+Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
+                           int32_t n_hoechstens);
+Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
+                            int32_t n_hoechstens);
+
+// Gauss-Kronrod bisection gives up past this depth or this many pieces.
+constexpr int GK_Tiefe_hoechstens = 100;
+constexpr int32_t GK_Stuecke_hoechstens = 1 << 20;
+Extended Gauss_Kronrod(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok);
+
+Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok);
+// The same, with the scheme written into the table when `tabellieren` is set:
+// trapezoid sums in row 1, extrapolation level j in row j + 1, from column 1.
+Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
+                 bool tabellieren, TTabelle& tabelle, bool fix, int P, int D);
+
+// Polygon length of the graph over [a; b]; shows its start note and can be
+// cancelled with Escape. Negated when a > b.
+Extended Bogenlaenge_berechnen(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok);
+
+// ---- matrices ----------------------------------------------------------------
+
+using Matrix = std::array<std::array<Extended, 42>, 45>;   // [row][column], used from (1, 1)
+constexpr int Matrix_Zeilen_hoechstens = 44, Matrix_Spalten_hoechstens = 41;
+
+void Matrix_rref(Matrix& A, int m, int n);
+// The same elimination; after every step `schritt` is called with the current matrix.
+void Matrix_rref(Matrix& A, int m, int n, void (*schritt)(const Matrix&, int m, int n, void* daten), void* daten);
+// The elimination written into the table (rows m+3 .. 2m+2, columns 3 .. n+2) with
+// the message "Taste drücken" after every step.
+void Matrix_rref_schrittweise(Matrix& A, int m, int n, TTabelle& tabelle);
+Extended Determinante(Matrix A, int m);
+int Rang(Matrix A, int m, int n);
+Matrix Einheitsmatrix(int n);
+Matrix Nullmatrix(int n);
+// Transpose of the m x n matrix A: n rows, m columns.
+Matrix Matrix_transponieren(const Matrix& A, int m, int n);
+// [A | E] of the m x n matrix A and the m x m matrix E; false (C untouched) when
+// the n + m columns do not fit.
+bool Matrix_erweitern(const Matrix& A, int m, int n, const Matrix& E, Matrix& C);
+// Columns k+1 .. letzte of the m-row matrix A as columns 1 .. letzte-k.
+Matrix Spalten_entnehmen(const Matrix& A, int m, int letzte, int k);
+// Entries beyond the number range become the largest value of their sign; the
+// variants with `ok` report that as false.
+Matrix Matrix_mal_Zahl(const Matrix& A, int m, int n, Extended r);
+// P (m x k) times Q (k x p), each entry summed in increasing l.
+Matrix Matrix_Produkt(const Matrix& P, const Matrix& Q, int m, int k, int p);
+Matrix Matrix_Produkt(const Matrix& P, const Matrix& Q, int m, int k, int p, bool& ok);
+// A^n of the m x m matrix A (A itself for n <= 1).
+Matrix Matrix_Potenz(const Matrix& A, int m, int n);
+Matrix Matrix_Potenz(const Matrix& A, int m, int n, bool& ok);

@@ -1,0 +1,247 @@
+// Matrix routines of the matrix window, regression and interpolation; declared
+// in numeric/UMatheTools.h. Matrices are addressed from (1, 1).
+#include "numeric/UMatheBasisOp.h"
+#include "numeric/UMatheTools.h"
+#include "platform/Dialoge.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Entries below this do not qualify as pivots.
+constexpr Extended Pivot_Schwelle = 1e-12L;
+// Powers up to this exponent multiply step by step, A·(A·(...)); larger ones square.
+constexpr int Potenz_schrittweise_bis = 1000;
+
+bool Masse_gueltig(int m, int n) {
+    return m >= 0 && m <= Matrix_Zeilen_hoechstens && n >= 0 && n <= Matrix_Spalten_hoechstens;
+}
+
+using Schritt = void (*)(const Matrix&, int, int, void*);
+
+// Gauss-Jordan with the first usable pivot of each column (no search for the
+// largest, so the steps are the ones a student does by hand).
+void rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
+    if (!Masse_gueltig(m, n)) return;
+    auto zeigen = [&] { if (schritt) schritt(A, m, n, daten); };
+    int k = 1, j = 1;
+    while (k <= m && j <= n) {
+        int p = 0;
+        for (int i = k; i <= m && p == 0; ++i) {
+            if (std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
+            else zeigen();
+        }
+        if (p == 0) {
+            ++j;
+            continue;
+        }
+        zeigen();
+        std::swap(A[p], A[k]);
+        zeigen();
+        Extended pivot = A[k][j];
+        for (int s = 1; s <= n; ++s) A[k][s] /= pivot;
+        zeigen();
+        for (int i = 1; i <= m; ++i) {
+            if (i == k) continue;
+            Extended f = A[i][j];
+            for (int s = 1; s <= n; ++s) A[i][s] -= f * A[k][s];
+        }
+        zeigen();
+        ++k;
+        ++j;
+    }
+}
+
+struct Tabellenspur {
+    TTabelle* tabelle;
+};
+
+void In_Tabelle_zeigen(const Matrix& A, int m, int n, void* daten) {
+    TTabelle& tab = *static_cast<Tabellenspur*>(daten)->tabelle;
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= n && j + 2 < Tabellenspalten; ++j)
+            tab.Zelle(j + 2, m + 2 + i) = Zahl_allgemein(A[i][j]);
+    Dialog().Meldung("Taste drücken");
+}
+
+// Product of the pivots with row exchanges; the fall-back when condensation overflows.
+Extended Determinante_Elimination(Matrix A, int m) {
+    Extended d = 1;
+    for (int j = 1; j <= m; ++j) {
+        int p = j;
+        for (int i = j + 1; i <= m; ++i)
+            if (std::fabs(A[i][j]) > std::fabs(A[p][j])) p = i;
+        if (A[p][j] == 0) return 0;
+        if (p != j) { std::swap(A[p], A[j]); d = -d; }
+        d *= A[j][j];
+        for (int i = j + 1; i <= m; ++i) {
+            Extended f = A[i][j] / A[j][j];
+            for (int s = j; s <= m; ++s) A[i][s] -= f * A[j][s];
+        }
+    }
+    return d;
+}
+
+// Values beyond the number range become the largest value of their sign.
+Extended Begrenzt(Extended v, bool* ueberlauf = nullptr) {
+    if (std::isfinite(v)) return v;
+    if (ueberlauf) *ueberlauf = true;
+    if (std::isnan(v)) return 0;
+    return std::signbit(v) ? -std::numeric_limits<Extended>::max() : std::numeric_limits<Extended>::max();
+}
+
+// Pivotal condensation with sign and scale factor c; false when an intermediate
+// value leaves the number range.
+bool Kondensation(Matrix& A, int m, Extended& det) {
+    Extended c = 1;
+    while (m > 2) {
+        if (A[1][1] == 0) {
+            int e = 0;
+            for (int s = 2; s <= m; ++s)
+                if (std::fabs(A[1][s]) > std::fabs(A[1][s - 1])) e = s;
+            if (e == 0) {
+                det = 0;
+                return true;
+            }
+            for (int i = 1; i <= m; ++i) std::swap(A[i][1], A[i][e]);
+            c = -c;
+        }
+        Extended a = A[1][1];
+        for (int i = 2; i <= m; ++i) {
+            Extended f = A[i][1];
+            for (int s = 1; s <= m; ++s) {
+                A[i][s] = a * A[i][s] - f * A[1][s];
+                if (!std::isfinite(A[i][s])) return false;
+            }
+        }
+        c /= std::pow(a, Extended(m - 2));
+        if (!std::isfinite(c) || c == 0) return false;
+        for (int i = 1; i < m; ++i)
+            for (int s = 1; s < m; ++s) A[i][s] = A[i + 1][s + 1];
+        --m;
+    }
+    det = m == 2 ? c * (A[1][1] * A[2][2] - A[1][2] * A[2][1]) : A[1][1];
+    return std::isfinite(det);
+}
+
+}  // namespace
+
+void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, nullptr, nullptr); }
+
+void Matrix_rref(Matrix& A, int m, int n, Schritt schritt, void* daten) { rref(A, m, n, schritt, daten); }
+
+void Matrix_rref_schrittweise(Matrix& A, int m, int n, TTabelle& tabelle) {
+    Tabellenspur spur{&tabelle};
+    rref(A, m, n, In_Tabelle_zeigen, &spur);
+}
+
+Extended Determinante(Matrix A, int m) {
+    if (m < 1 || m > Matrix_Spalten_hoechstens) return 0;
+    const Matrix original = A;
+    Extended d;
+    if (!Kondensation(A, m, d)) d = Determinante_Elimination(original, m);
+    return Begrenzt(d);
+}
+
+int Rang(Matrix A, int m, int n) {
+    if (!Masse_gueltig(m, n)) return 0;
+    Matrix_rref(A, m, n);
+    for (int i = m; i >= 1; --i)
+        for (int j = 1; j <= n; ++j)
+            if (A[i][j] != 0) return i;
+    return 0;
+}
+
+Matrix Nullmatrix(int n) {
+    Matrix N{};
+    (void)n;   // every entry is 0; the size only matters to the caller's counts
+    return N;
+}
+
+Matrix Einheitsmatrix(int n) {
+    Matrix E{};
+    for (int i = 1; i <= std::min(n, Matrix_Spalten_hoechstens); ++i) E[i][i] = 1;
+    return E;
+}
+
+Matrix Matrix_transponieren(const Matrix& A, int m, int n) {
+    Matrix C{};
+    if (!Masse_gueltig(n, m)) return C;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= m; ++j) C[i][j] = A[j][i];
+    return C;
+}
+
+bool Matrix_erweitern(const Matrix& A, int m, int n, const Matrix& E, Matrix& C) {
+    if (m < 0 || n < 0 || !Masse_gueltig(m, n + m)) return false;
+    Matrix R{};
+    for (int i = 1; i <= m; ++i) {
+        for (int j = 1; j <= n; ++j) R[i][j] = A[i][j];
+        for (int j = 1; j <= m; ++j) R[i][n + j] = E[i][j];
+    }
+    C = R;
+    return true;
+}
+
+Matrix Spalten_entnehmen(const Matrix& A, int m, int letzte, int k) {
+    Matrix C{};
+    if (!Masse_gueltig(m, letzte) || k < 0) return C;
+    for (int i = 1; i <= m; ++i)
+        for (int j = k + 1; j <= letzte; ++j) C[i][j - k] = A[i][j];
+    return C;
+}
+
+Matrix Matrix_mal_Zahl(const Matrix& A, int m, int n, Extended r) {
+    Matrix C{};
+    if (!Masse_gueltig(m, n)) return C;
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= n; ++j) C[i][j] = Begrenzt(r * A[i][j]);
+    return C;
+}
+
+Matrix Matrix_Produkt(const Matrix& P, const Matrix& Q, int m, int k, int p, bool& ok) {
+    ok = true;
+    Matrix C{};
+    if (!Masse_gueltig(m, k) || !Masse_gueltig(k, p)) return C;
+    bool ueberlauf = false;
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= p; ++j) {
+            Extended s = 0;
+            for (int l = 1; l <= k; ++l) s = Begrenzt(s + Begrenzt(P[i][l] * Q[l][j], &ueberlauf), &ueberlauf);
+            C[i][j] = s;
+        }
+    ok = !ueberlauf;
+    return C;
+}
+
+Matrix Matrix_Produkt(const Matrix& P, const Matrix& Q, int m, int k, int p) {
+    bool ok;
+    return Matrix_Produkt(P, Q, m, k, p, ok);
+}
+
+Matrix Matrix_Potenz(const Matrix& A, int m, int n, bool& ok) {
+    ok = true;
+    bool teil_ok;
+    if (n <= Potenz_schrittweise_bis) {
+        Matrix Q = A;
+        for (int i = 1; i < n; ++i) {
+            Q = Matrix_Produkt(A, Q, m, m, m, teil_ok);
+            ok = ok && teil_ok;
+        }
+        return Q;
+    }
+    // Large exponents by repeated squaring, so that any typed n ends quickly.
+    Matrix R = Einheitsmatrix(m), B = A;
+    for (int e = n; e > 0; e /= 2) {
+        if (e % 2) { R = Matrix_Produkt(R, B, m, m, m, teil_ok); ok = ok && teil_ok; }
+        if (e > 1) { B = Matrix_Produkt(B, B, m, m, m, teil_ok); ok = ok && teil_ok; }
+    }
+    return R;
+}
+
+Matrix Matrix_Potenz(const Matrix& A, int m, int n) {
+    bool ok;
+    return Matrix_Potenz(A, m, n, ok);
+}

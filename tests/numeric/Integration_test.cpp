@@ -1,0 +1,264 @@
+#include "numeric/UMatheTools.h"
+#include "platform/Dialoge_Skript.h"
+
+#include <gtest/gtest.h>
+#include <chrono>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+const Extended Pi = std::acos(-1.0L);
+
+using Integral = Extended (*)(const std::string&, Extended, Extended, Extended, Extended, bool&);
+
+struct Referenz { const char* term; Extended a, b, wert; };
+
+const Referenz Referenzen[] = {
+    {"x^2", 0, 3, 9},
+    {"x^2", 3, 0, -9},
+    {"sin(x)", 0, Pi, 2},
+    {"exp(x)", 0, 1, std::exp(1.0L) - 1},
+    {"ln(x)", 1, 2, 2 * std::log(2.0L) - 1},
+    {"t*x", 0, 2, 5},   // t = 2,5
+};
+
+TEST(Integration, GaussKronrodAndRombergMeetTheDecimals) {
+    struct Verfahren { const char* name; Integral integral; };
+    const Verfahren verfahren[] = {{"Gauss-Kronrod", Gauss_Kronrod}, {"Romberg", Romberg}};
+    for (const Verfahren& v : verfahren)
+        for (int D : {6, 9, 12})
+            for (const Referenz& r : Referenzen) {
+                SCOPED_TRACE(std::string(v.name) + " " + r.term + " D=" + std::to_string(D));
+                const Extended eps = std::pow(10.0L, -D);
+                bool ok = false;
+                Extended I = v.integral(r.term, 2.5L, r.a, r.b, eps, ok);
+                ASSERT_TRUE(ok);
+                EXPECT_LE(std::fabs(I - r.wert), eps) << double(I);
+            }
+}
+
+TEST(Integration, GaussKronrodNearASingularity) {
+    for (int D : {6, 9, 12}) {
+        const Extended eps = std::pow(10.0L, -D);
+        bool ok = false;
+        Extended I = Gauss_Kronrod("1/x", 0, 0.001L, 1, eps, ok);
+        ASSERT_TRUE(ok) << "D = " << D;
+        EXPECT_LE(std::fabs(I - std::log(1000.0L)), eps) << "D = " << D;
+        I = Gauss_Kronrod("sqrt(x)", 0, 0, 1, eps, ok);
+        ASSERT_TRUE(ok) << "D = " << D;
+        EXPECT_LE(std::fabs(I - 2.0L / 3), eps) << "D = " << D;
+    }
+}
+
+TEST(Integration, DoublingRulesMeetTheirRelativeTolerance) {
+    struct Verfahren { const char* name; Integral integral; };
+    const Verfahren verfahren[] = {{"trapezoid", Trapez_verdoppeln}, {"Simpson", Simpson_verdoppeln}};
+    for (const Verfahren& v : verfahren)
+        for (Extended r : {1e-2L, 1e-5L, 1e-8L})
+            for (const Referenz& ref : Referenzen) {
+                SCOPED_TRACE(std::string(v.name) + " " + ref.term + " r=" + std::to_string(double(r)));
+                bool ok = false;
+                Extended I = v.integral(ref.term, 2.5L, ref.a, ref.b, r, ok);
+                ASSERT_TRUE(ok);
+                EXPECT_LE(std::fabs(I - ref.wert), r * std::fabs(ref.wert)) << double(I);
+            }
+}
+
+TEST(Integration, EqualLimitsGiveZeroWithoutEvaluating) {
+    // ln at -1 cannot be evaluated, so any evaluation would fail.
+    const std::function<Extended(bool&)> aufrufe[] = {
+        [](bool& ok) { return Gauss_Kronrod("ln(x)", 0, -1, -1, 1e-6L, ok); },
+        [](bool& ok) { return Romberg("ln(x)", 0, -1, -1, 1e-6L, ok); },
+        [](bool& ok) { return Trapez_verdoppeln("ln(x)", 0, -1, -1, 0.01L, ok); },
+        [](bool& ok) { return Simpson_verdoppeln("ln(x)", 0, -1, -1, 0.01L, ok); },
+    };
+    for (const auto& aufruf : aufrufe) {
+        bool ok = false;
+        EXPECT_EQ(aufruf(ok), 0);
+        EXPECT_TRUE(ok);
+    }
+}
+
+TEST(Integration, FailuresOfEvaluation) {
+    struct Fall { const char* name; Integral integral; const char* term; Extended a, b; };
+    const Fall faelle[] = {
+        {"GK hits 1/x at the centre", Gauss_Kronrod, "1/x", -1, 1},
+        {"Romberg hits 1/x in its second sum", Romberg, "1/x", -1, 1},
+        {"trapezoid at an end", Trapez_verdoppeln, "ln(x)", 0, 1},
+        {"Simpson inside", Simpson_verdoppeln, "1/(x-0,5)", 0, 1},
+        {"GK outside the domain", Gauss_Kronrod, "sqrt(x)", -1, 1},
+    };
+    for (const Fall& f : faelle) {
+        bool ok = true;
+        f.integral(f.term, 0, f.a, f.b, 1e-6L, ok);
+        EXPECT_FALSE(ok) << f.name;
+    }
+}
+
+TEST(Integration, OrientationIsRecorded) {
+    bool ok;
+    Gauss_Kronrod("x", 0, 2, 1, 1e-6L, ok);
+    EXPECT_TRUE(Integration.Grenzen_vertauscht);
+    Romberg("x", 0, 1, 2, 1e-6L, ok);
+    EXPECT_FALSE(Integration.Grenzen_vertauscht);
+    EXPECT_NEAR(double(Simpson_verdoppeln("x^3", 0, 2, 0, 1e-6L, ok)), -4, 1e-15);
+    EXPECT_TRUE(Integration.Grenzen_vertauscht);
+}
+
+TEST(Integration, MethodFollowsTheComboBox) {
+    EXPECT_EQ(Integrationszustand{}.Integrationsmethode, 3);
+    EXPECT_EQ(Integrationsmethode_aus_Auswahl(0), Methode_Gauss_Kronrod);
+    EXPECT_EQ(Integrationsmethode_aus_Auswahl(1), Methode_Romberg);
+    EXPECT_EQ(Integrationsmethode_aus_Auswahl(2), Methode_Romberg);
+}
+
+TEST(Romberg, SchemeOfACubicInTheTable) {
+    TTabelle tab;
+    for (int s = 1; s <= 5; ++s)
+        for (int z = 1; z <= 4; ++z) tab.Zelle(s, z) = "alt";
+    bool ok = false;
+    Extended I = Romberg("x^3", 0, 0, 2, 1e-6L, ok, true, tab, false, 9, 6);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(I, 4);
+    const char* erwartet[4][5] = {
+        {"8", "5", "4,25", "alt", "alt"},   // trapezoid sums; Simpson is exact, so k stops at 2
+        {"4", "4", "alt", "alt", "alt"},
+        {"4", "alt", "alt", "alt", "alt"},
+        {"alt", "alt", "alt", "alt", "alt"},
+    };
+    for (int z = 1; z <= 4; ++z)
+        for (int s = 1; s <= 5; ++s)
+            EXPECT_EQ(tab.Zelle(s, z), erwartet[z - 1][s - 1]) << "column " << s << ", row " << z;
+}
+
+TEST(Romberg, SchemeUsesTheDisplaySettingsAndStopsAtLevelNine) {
+    TTabelle tab;
+    bool ok = false;
+    // sqrt converges too slowly for 1e-17: all ten trapezoid sums are formed.
+    Extended I = Romberg("sqrt(x)", 0, 0, 1, 1e-17L, ok, true, tab, true, 12, 3);
+    EXPECT_TRUE(ok);
+    EXPECT_NEAR(double(I), 2.0 / 3, 1e-4);
+    EXPECT_EQ(tab.Zelle(1, 1), std::string(14, ' ') + "0,500");
+    EXPECT_NE(tab.Zelle(10, 1), "");
+    EXPECT_EQ(tab.Zelle(11, 1), "");
+    EXPECT_NE(tab.Zelle(1, 10), "");
+    EXPECT_EQ(tab.Zelle(2, 10), "");
+    EXPECT_EQ(tab.Zelle(1, 11), "");
+    Romberg("sqrt(x)", 0, 0, 1, 1e-6L, ok, false, tab, true, 12, 3);
+    EXPECT_EQ(tab.Zelle(1, 1), std::string(14, ' ') + "0,500") << "without the flag the table stays";
+}
+
+template <class F> double Sekunden(F f) {
+    auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST(Schranken, FullPeriodOfSineEndsQuickly) {
+    struct Verfahren { const char* name; Integral integral; Extended r; };
+    const Verfahren verfahren[] = {
+        {"trapezoid", Trapez_verdoppeln, 0.01L},     {"trapezoid fine", Trapez_verdoppeln, 1e-12L},
+        {"Simpson", Simpson_verdoppeln, 0.01L},      {"Simpson fine", Simpson_verdoppeln, 1e-12L},
+        {"Gauss-Kronrod", Gauss_Kronrod, 1e-12L},   {"Romberg", Romberg, 1e-12L},
+    };
+    for (const Verfahren& v : verfahren) {
+        bool ok = false;
+        Extended I = 1;
+        double s = Sekunden([&] { I = v.integral("sin(x)", 0, 0, 2 * Pi, v.r, ok); });
+        EXPECT_LT(s, 0.3) << v.name;
+        EXPECT_TRUE(ok) << v.name;
+        EXPECT_LT(std::fabs(I), 1e-12) << v.name;
+    }
+}
+
+TEST(Schranken, DoublingFailsPastItsPanelLimit) {
+    bool ok = true;
+    Trapez_verdoppeln("sqrt(x)", 0, 0, 1, 1e-15L, ok, 64);
+    EXPECT_FALSE(ok);
+    Simpson_verdoppeln("sqrt(x)", 0, 0, 1, 1e-15L, ok, 64);
+    EXPECT_FALSE(ok);
+    Extended I = Simpson_verdoppeln("sqrt(x)", 0, 0, 1, 1e-3L, ok, 64);
+    EXPECT_TRUE(ok);
+    EXPECT_NEAR(double(I), 2.0 / 3, 1e-3);
+}
+
+TEST(Schranken, GaussKronrodEndsOnJumpsAndPoles) {
+    struct Fall { const char* name; const char* term; Extended a, b; bool ok; Extended wert; };
+    const Fall faelle[] = {
+        {"sign across 0", "sgn(x)", -1, 1, true, 0},
+        {"sign, jump off centre", "sgn(x)", -1, 2, true, 1},
+        {"step", "floor(x)", 0, 2.5L, true, 2},
+        {"pole at the end", "1/x", 0, 1, false, 0},
+        {"double pole inside", "1/(x-0,3)^2", 0, 1, false, 0},
+        {"odd pole inside", "1/(x-1/3)", 0, 1, false, 0},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        bool ok = !f.ok;
+        Extended I = 0;
+        double s = Sekunden([&] { I = Gauss_Kronrod(f.term, 0, f.a, f.b, 1e-12L, ok); });
+        EXPECT_LT(s, 1.0);
+        EXPECT_EQ(ok, f.ok);
+        // The engine treats |x| below its jump tolerance as the jump itself.
+        if (f.ok) {
+            EXPECT_NEAR(double(I), double(f.wert), 0.005);
+        }
+    }
+}
+
+TEST(Bogenlaenge, ChordOfALineEndsAfterTwoPolygons) {
+    Skript_Dialoge d;
+    bool ok = false;
+    Extended L = Bogenlaenge_berechnen("x", 0, 0, 1, 1e-12L, ok);
+    ASSERT_TRUE(ok);
+    EXPECT_NEAR(double(L), std::sqrt(2.0), 1e-15);
+    ASSERT_EQ(d.meldungen.size(), 1u);
+    EXPECT_EQ(d.meldungen[0], "Berechnung der Bogenlänge\r\rAbbruch mit <ESC> möglich !");
+    EXPECT_EQ(d.escape_abfragen, 1) << "n = 1 has no interior point, n = 2 one";
+    EXPECT_NEAR(double(Bogenlaenge_berechnen("x", 0, 1, 0, 1e-12L, ok)), -std::sqrt(2.0), 1e-15);
+}
+
+TEST(Bogenlaenge, ParabolaAgainstClosedForm) {
+    Skript_Dialoge d;
+    const Extended exakt = (2 * std::sqrt(5.0L) + std::asinh(2.0L)) / 4;
+    for (int D : {6, 8, 10}) {
+        bool ok = false;
+        Extended L = Bogenlaenge_berechnen("x^2", 0, 0, 1, std::pow(10.0L, -D), ok);
+        ASSERT_TRUE(ok);
+        EXPECT_LE(std::fabs(L - exakt), std::pow(10.0L, -D)) << "D = " << D;
+    }
+}
+
+TEST(Bogenlaenge, EscapeAsksAndYesCancels) {
+    {
+        Skript_Dialoge d;
+        d.escape = {false, false, true};
+        d.antworten = {true};
+        bool ok = true;
+        Bogenlaenge_berechnen("x^2", 0, 0, 1, 1e-10L, ok);
+        EXPECT_FALSE(ok);
+        ASSERT_EQ(d.fragen.size(), 1u);
+        EXPECT_EQ(d.fragen[0], "Wirklich abbrechen?");
+        EXPECT_EQ(d.escape_abfragen, 3);
+        EXPECT_EQ(d.meldungen.size(), 1u) << "no message after the abort";
+    }
+    {
+        Skript_Dialoge d;
+        d.escape = {true};
+        d.antworten = {false};
+        bool ok = false;
+        Extended L = Bogenlaenge_berechnen("x^2", 0, 0, 1, 1e-6L, ok);
+        EXPECT_TRUE(ok) << "No continues";
+        EXPECT_EQ(d.fragen.size(), 1u);
+        EXPECT_NEAR(double(L), 1.4789428575445975, 1e-6);
+    }
+    {
+        Skript_Dialoge d;
+        bool ok = true;
+        Bogenlaenge_berechnen("ln(x)", 0, 0, 1, 1e-6L, ok);
+        EXPECT_FALSE(ok);
+    }
+}
+
+}  // namespace
