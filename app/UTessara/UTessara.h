@@ -1,9 +1,145 @@
-// Window TForm1: "Tessara V5.01".
+// Window TForm1: "Tessara V5.01", the plotter. Image1 shows the picture; to its
+// right the terms of f, g, h with their drawing intervals, the curve boxes with
+// their sample images, family range, tool limits, world window, axes and grid,
+// marks, number display and the window openers. Handlers read the fields, refuse
+// bad input with the program's message, and leave the work to graphics/ and numeric/.
 #pragma once
+#include "app/UTessara/UTessara_Zustand.h"
+
 #include <QWidget>
+#include <memory>
+
+namespace Ui { class TForm1; }
+class QCheckBox;
+class QLineEdit;
+class TBild;
 
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TBild* Image1() const;
+    // Every default of the program, in the order the reset relies on; ends with a Plot.
+    void Standard_Werte_einstellen();
+    // Reads a constant term from the field; on failure the focus goes back to it.
+    bool Zahl_aus_Edit(QLineEdit* feld, Extended& wert);
+
+public slots:
+    // Term fields
+    void Edit_fScharExit();
+    void Edit_gScharExit();
+    void Edit_hScharExit();
+    // World window and scales
+    void Edit_xaChange();
+    void Edit_xeChange();
+    void Edit_xaExit();
+    void Edit_xeExit();
+    void Edit_yaExit();
+    void Edit_yeExit();
+    void Edit_xsclExit();
+    void Edit_ysclExit();
+    // Drawing intervals, tool limits, family range
+    void Edit_xaScharExit();
+    void Edit_xeScharExit();
+    void Edit_xaSchar_gExit();
+    void Edit_xeSchar_gExit();
+    void Edit_xaSchar_hExit();
+    void Edit_xeSchar_hExit();
+    void Edit_aStartExit();
+    void Edit_bEndeExit();
+    void Edit_delta_xExit();
+    void Edit_Schar_t1Exit();
+    void Edit_Schar_t2Exit();
+    void Edit_delta_tExit();
+    void Edit_uExit();
+    // Captions and the insertion text
+    void Edit_xBeschriftChange();
+    void Edit_yBeschriftChange();
+    void Edit_Text_in_GrafikChange();
+
+    // Axes, grid and number display switches
+    void CheckBox_xAchseClick();
+    void CheckBox_yAchseClick();
+    void CheckBox_SkalierungClick();
+    void CheckBox_Zahlen_an_AchsenClick();
+    void CheckBox_Achsen_dickClick();
+    void CheckBox_GrobrasterClick();
+    void CheckBox_FixkommaClick();
+    void CheckBox_BruchdarstellungClick();
+    void CheckBox_DatenPkte_verbindenClick();
+    // Curve boxes: each freezes its curve's colour and line style when ticked
+    void CheckBox_Schar_f_zeichnenClick();
+    void CheckBox_Schar_g_zeichnenClick();
+    void CheckBox_Schar_h_zeichnenClick();
+    void CheckBox_Schar_fs_zeichnenClick();
+    void CheckBox_Schar_fs2_zeichnenClick();
+    void CheckBox_Schar_fs3_zeichnenClick();
+    void CheckBox_f_invers_zeichnenClick();
+    void CheckBox_IntegralfunktionClick();
+    void CheckBox_Schar_kr_zeichnenClick();
+    void CheckBox_x_gleich_aClick();
+    void CheckBox_x_gleich_bClick();
+
+    // Display combo boxes
+    void ComboBox_ZahlenhoeheChange();
+    void ComboBox_NachkommastellenChange();
+    void ComboBox_GesamtstellenChange();
+    void ComboBox_PunktRadiusChange();
+    void ComboBox_IntegrationsmethodeChange();
+    void ComboBox_LinienartChange();
+    void ComboBox_PunkteartChange();
+    void ComboBox_FlaechenfuellungChange();
+    // Colour panels
+    void Panel_Farbe_PunkteClick();
+    void Panel_Farbe_RasterClick();
+    void Panel_Linienfarbe_definierenClick();
+    void Panel_Fuellfarbe_definierenClick();
+
+    // Grid buttons, Plot, font
+    void SpeedButton_ohne_RasterClick();
+    void SpeedButton_Raster_gestricheltClick();
+    void SpeedButton_Raster_mittelClick();
+    void SpeedButton_Raster_engClick();
+    void SpeedButton_Raster_1mmClick();
+    void SpeedButton_PlotClick();
+    void SpeedButton_FontAuswahlClick();
+    // Window openers
+    void SpeedButton_HilfeClick();
+    void SpeedButton_FolgenClick();
+    void SpeedButton_2D_AbbildungenClick();
+    void SpeedButton_BaumdiagrammeClick();
+    void SpeedButton_StatistikClick();
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void Verbindungen_herstellen();
+    void Felder_einrichten();
+    void Grafiken_einrichten();
+    bool Bildschirm_ausreichend();
+    bool Taste_filtern(QLineEdit* feld, QKeyEvent* taste);
+    void Feld_verlassen(QLineEdit* feld);
+    void Fokus_zurueck(QLineEdit* feld);
+    void Term_verlassen(QLineEdit* feld);
+    void Skala_zuruecksetzen(bool x_achse);
+    void Skala_pruefen(bool x_achse);
+    void Raster_waehlen(bool an, int teilung, bool gepunktet);
+    void Kurvenbox_geklickt(QCheckBox* box, TBild* probe, Kurvenstil& stil);
+    void Image_neu_zeichnen(TBild* probe, bool verbindung);
+    void Panel_faerben(QWidget* panel, uint32_t farbe);
+    void Texteinfuegung_zeigen();
+    void Tabellenbreite_anpassen();
+    void Gruppe_Text_und_Marken();
+    void Gruppe_Raster_und_Zahlen();
+    void Gruppe_Feldtexte();
+    void Gruppe_Haken_und_Listen();
+    void Gruppe_Felder_lesen();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    bool im_verlassen_ = false;      // an Exit handler is running (its focus moves start no other)
+    bool beenden_ohne_frage_ = false;
 };
