@@ -1,0 +1,248 @@
+#include "graphics/UKurven.h"
+#include "graphics/Farben.h"
+#include "graphics/UGrafik.h"
+#include "graphics/UMaler.h"
+#include "graphics/U_KOS.h"
+#include "numeric/UMatheTools.h"
+#include "platform/Dialoge.h"
+
+#include <QPainter>
+#include <cmath>
+
+Scharbereich Schar;
+
+namespace {
+
+// Steps of the derived curves (difference quotients need smaller steps the lower
+// the order, so that rounding does not swamp them).
+constexpr Extended h_f1 = 1E-7L, h_f2 = 1E-5L, h_f3 = 1E-3L, h_kr = 1E-5L;
+constexpr Extended Integral_Toleranz = 0.01L;
+// Panels per column piece of the integral function: past that the piece counts as
+// failed rather than holding up the picture.
+constexpr int32_t Integral_Felder_hoechstens = 1 << 12;
+// Points per direction of one curve: far more than any sensible interval needs
+// (641 for the visible window), so only absurd intervals are cut short.
+constexpr long long Punkte_hoechstens = 200000;
+
+struct Kurvenpunkt {
+    bool ok = false;
+    Extended wert = 0;
+};
+
+Kurvenpunkt Wert(const std::string& term, int art, Extended x, Extended t) {
+    Kurvenpunkt p;
+    bool ok = true;
+    switch (art) {
+    case Kurve_Ableitung_1: p.wert = Ableitung_1(term, t, x, h_f1, ok); break;
+    case Kurve_Ableitung_2: p.wert = Ableitung_2(term, t, x, h_f2, ok); break;
+    case Kurve_Ableitung_3: p.wert = Ableitung_3(term, t, x, h_f3, ok); break;
+    case Kurve_Kruemmung: {
+        Extended r, xm, ym;
+        ok = Kruemmung_berechnen(term, t, x, h_kr, p.wert, r, xm, ym);
+        break;
+    }
+    default:
+        p.wert = Term_auswerten(term, x, t);
+        ok = !Parser.Term_Fehler;
+        break;
+    }
+    p.ok = ok && std::isfinite(p.wert);
+    return p;
+}
+
+// Draws one family member point by point, lifting the pen at failures, poles and jumps.
+struct Kurvenzug {
+    QPainter& maler;
+    const std::string& term;
+    int art;
+    Extended t;
+    int linienart;
+    uint32_t farbe;
+    int w, h;
+    bool abgesetzt = true;   // the next good point starts a new line
+    QPoint stift;            // where the pen stands
+
+    QPoint Pixel(Extended x, Extended v) const {
+        return art == Kurve_Umkehrrelation ? QPoint(x_zu_Pixel(w, v), y_zu_Pixel(h, x))
+                                           : QPoint(x_zu_Pixel(w, x), y_zu_Pixel(h, v));
+    }
+
+    void Neu_ansetzen() { abgesetzt = true; }
+
+    // A point with its value already computed (the integral function brings its own).
+    void Punkt(Extended x, Kurvenpunkt p, Extended dx) {
+        if (!p.ok) {
+            abgesetzt = true;
+            return;
+        }
+        const bool sprung = Parser.Sprungstelle && art != Kurve_Integralfunktion;
+        const bool signum_null = Parser.Signum_Null;
+        const QPoint q = Pixel(x, p.wert);
+        if (sprung) {
+            Sprung(x, q, dx, signum_null);
+            return;
+        }
+        const bool pol = art == Kurve_Umkehrrelation ? std::abs(q.x() - stift.x()) >= w
+                                                     : std::abs(q.y() - stift.y()) >= h;
+        if (!abgesetzt && !pol) maler.drawLine(stift, q);
+        stift = q;
+        abgesetzt = false;
+    }
+
+    // A jump of FLOOR or SGN: filled dot at the point, open dots at the values of
+    // the neighbouring columns on the same vertical, the pen moved past the jump.
+    void Sprung(Extended x, QPoint q, Extended dx, bool signum_null) {
+        const int s = linienart;
+        Kreis(maler, q.x(), q.y(), 2 * s, Muster_voll, Stiftstil::durchgezogen, s, farbe, farbe);
+        auto offen = [&](Extended v) {
+            QPoint n = Pixel(x, v);
+            QPoint o = art == Kurve_Umkehrrelation ? QPoint(n.x(), q.y()) : QPoint(q.x(), n.y());
+            Kreis(maler, o.x(), o.y(), 2 * s, Muster_voll, Stiftstil::durchgezogen, s, Farbe_weiss, farbe);
+        };
+        Kurvenpunkt vor = Wert(term, art, x - dx, t);
+        if (vor.ok) offen(vor.wert);
+        Kurvenpunkt nach = Wert(term, art, x + dx, t);
+        if (nach.ok) {
+            if (signum_null) offen(nach.wert);
+            stift = Pixel(x + dx, nach.wert) + QPoint(1, 0);
+            abgesetzt = false;
+        }
+        maler.setPen(Stift(farbe, linienart));
+    }
+};
+
+// Points start + k·dx while below the end, then the end itself; columns far outside
+// the visible range are skipped (they only feed the line into the window).
+void Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Extended dx) {
+    const bool umkehr = zug.art == Kurve_Umkehrrelation;
+    const Extended lo = umkehr ? KOS.yu : KOS.xli, hi = umkehr ? KOS.yo : KOS.xre;
+    long long k = 0;
+    if (start < lo - 2 * dx) k = static_cast<long long>(std::floor((lo - start) / dx)) - 1;
+    Extended bis = ende;
+    if (bis > hi + 2 * dx) bis = hi + 2 * dx;
+    long long n = 0;
+    for (;; ++k, ++n) {
+        const Extended x = start + k * dx;
+        if (!(x < bis) || n >= Punkte_hoechstens) break;
+        zug.Punkt(x, Wert(zug.term, zug.art, x, zug.t), dx);
+    }
+    if (bis == ende) zug.Punkt(ende, Wert(zug.term, zug.art, ende, zug.t), dx);
+}
+
+// F(u, x): from u to the right, then as a new line from u to the left, summing the
+// trapezoid integrals of the column pieces.
+void Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx, Extended u) {
+    for (int richtung : {+1, -1}) {
+        Extended summe = 0, xv = u;
+        zug.Neu_ansetzen();
+        Parser.Sprungstelle = false;
+        zug.Punkt(u, Kurvenpunkt{true, 0}, dx);
+        for (long long n = 0; n < Punkte_hoechstens; ++n) {
+            if (richtung > 0 ? !(xv < ende) : !(xv > start)) break;
+            const Extended x = xv + richtung * dx;
+            bool ok = true;
+            const Extended stueck =
+                Trapez_verdoppeln(zug.term, zug.t, xv, x, Integral_Toleranz, ok, Integral_Felder_hoechstens);
+            Kurvenpunkt p;
+            if (ok && std::isfinite(stueck)) {
+                summe += stueck;
+                p = {true, summe};
+            }
+            zug.Punkt(x, p, dx);
+            xv = x;
+        }
+    }
+}
+
+}  // namespace
+
+uint32_t Farbe_nach_Index(int i) {
+    static const uint32_t Farben[15] = {
+        Farbe_RGB(0, 0, 0),       Farbe_RGB(255, 0, 0),     Farbe_RGB(0, 0, 255),   Farbe_RGB(0, 128, 0),
+        Farbe_RGB(128, 0, 0),     Farbe_RGB(0, 255, 255),   Farbe_RGB(0, 0, 128),   Farbe_RGB(255, 0, 255),
+        Farbe_RGB(192, 192, 192), Farbe_RGB(166, 202, 240), Farbe_RGB(128, 0, 128), Farbe_RGB(0, 255, 0),
+        Farbe_RGB(160, 160, 164), Farbe_RGB(255, 255, 0),   Farbe_RGB(128, 128, 128)};
+    return Farben[((i % 15) + 15) % 15];
+}
+
+bool Ist_Scharterm(const std::string& term) {
+    for (char c : term)
+        if (c == 't' || c == 'T' || c == 'k' || c == 'K') return true;
+    return false;
+}
+
+std::vector<Extended> Scharwerte(const Scharbereich& s) {
+    std::vector<Extended> werte{s.t1};
+    if (!s.alle_t || !(s.delta_t > 0)) return werte;
+    // The parameter is stepped by repeated addition, so the last member is the one
+    // a user counting t1, t1 + Δt, ... would expect.
+    for (Extended t = s.t1 + s.delta_t; t <= s.t2 && int(werte.size()) < Scharglieder_max; t += s.delta_t)
+        werte.push_back(t);
+    return werte;
+}
+
+void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
+                    Extended start, Extended ende) {
+    if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return;
+    QPainter maler(&bild);
+    Maler_vorbereiten(maler);
+    const bool schar = Schar.alle_t && Ist_Scharterm(term);
+    const Extended dx = (KOS.xre - KOS.xli) / KOS.Bildbreite;
+    const std::vector<Extended> t_werte = Scharwerte(Schar);
+    for (size_t i = 0; i < t_werte.size(); ++i) {
+        const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
+        maler.setPen(Stift(f, linienart));
+        Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint()};
+        if (art == Kurve_Integralfunktion)
+            Integralfunktion(zug, start, ende, dx, Schar.u);
+        else
+            Punkte_ueber_Intervall(zug, start, ende, dx);
+    }
+}
+
+void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart) {
+    const Extended a = Term_auswerten(term, 0, 0);
+    const int spalte = x_zu_Pixel(bild.width(), a);
+    QPainter maler(&bild);
+    Maler_vorbereiten(maler);
+    maler.setPen(Stift(farbe, linienart));
+    maler.drawLine(spalte, 0, spalte, bild.height());
+}
+
+namespace {
+Extended Feldwert(const std::string& text) { return Term_auswerten(text, 0, 0); }
+}
+
+bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
+    if (KOS.xli >= KOS.xre) {
+        Dialog().Meldung("xli >= xre  !");
+        return false;
+    }
+    if (KOS.yu >= KOS.yo) {
+        Dialog().Meldung("yu >= yo  !");
+        return false;
+    }
+    Schar.t1 = Feldwert(p.Schar_t1);
+    Schar.t2 = Feldwert(p.Schar_t2);
+    Schar.delta_t = Feldwert(p.delta_t);
+    Schar.u = Feldwert(p.u);
+    Schar.alle_t = p.alle_t;
+    if (p.loeschen) KOS_zeichnen(bild);
+    struct Eintrag { const Kurvenstil& stil; int art; const std::string& term; Extended a, b; };
+    const Eintrag kurven[] = {
+        {p.f, Kurve_Funktion, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.g, Kurve_Funktion, p.Term_g, p.xaSchar_g, p.xeSchar_g},
+        {p.h, Kurve_Funktion, p.Term_h, p.xaSchar_h, p.xeSchar_h},
+        {p.fs, Kurve_Ableitung_1, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.fs2, Kurve_Ableitung_2, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.fs3, Kurve_Ableitung_3, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.f_invers, Kurve_Umkehrrelation, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.F, Kurve_Integralfunktion, p.Term_f, p.xaSchar, p.xeSchar},
+        {p.kr, Kurve_Kruemmung, p.Term_f, p.xaSchar, p.xeSchar},
+    };
+    for (const Eintrag& e : kurven)
+        if (e.stil.zeichnen) Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b);
+    if (p.x_gleich_a.zeichnen) Senkrechte_zeichnen(bild, p.aStart, p.x_gleich_a.Farbe, p.x_gleich_a.Linienart);
+    if (p.x_gleich_b.zeichnen) Senkrechte_zeichnen(bild, p.bEnde, p.x_gleich_b.Farbe, p.x_gleich_b.Linienart);
+    return true;
+}
