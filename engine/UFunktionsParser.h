@@ -28,6 +28,10 @@ std::string Zeichen_entfernen(const std::string& text, char ch);
 // One twentieth of the world width of a pixel, from the current world window.
 Extended Sprungtoleranz();
 
+// The generator behind RANDOM starts from the same state at every program start;
+// this puts it back to a given state (tests compare two evaluations with it).
+void Zufall_setzen(uint32_t zustand);
+
 // Evaluation without the compiled-form cache: normalises and parses afresh.
 // Gives exactly what Term_auswerten gives; used to check the cache.
 Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t);

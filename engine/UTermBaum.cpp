@@ -91,11 +91,6 @@ Extended fehler_danach(const Knoten& n, const Umgebung& u) {
     return v;
 }
 
-Extended fehler_davor(const Knoten& n, const Umgebung& u) {
-    Fehler_setzen(n.text);
-    return n.links->f(*n.links, u);
-}
-
 Extended fehlwert(const Knoten& n, const Umgebung&) {
     Fehler_setzen(n.text);
     return NaN;

@@ -162,6 +162,8 @@ Extended zufall(Extended a) {
 
 }  // namespace
 
+void Zufall_setzen(uint32_t zustand) { zufall_zustand = zustand; }
+
 void Fehler_setzen(const char* text) {
     Parser.Term_Fehler = true;
     if (text) {

@@ -6,7 +6,7 @@ pakete=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fontconfig
+  fonts-liberation2 fontconfig locales-all
   xvfb xauth
 )
 fehlend=()

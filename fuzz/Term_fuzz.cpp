@@ -1,0 +1,49 @@
+// Arbitrary bytes as a term: evaluation must not crash or hang, must give a finite
+// value or the failure value with Term_Fehler set, and the compiled-form cache
+// must give exactly what a fresh parse gives.
+#include "engine/UFunktionsParser.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Ergebnis { Extended wert; Parserzustand zustand; };
+
+Ergebnis auswerten(bool frisch, const std::string& term, Extended x, Extended t) {
+    Parser = Parserzustand{};
+    Parser.Term_Fehlertext = "vorher";
+    Zufall_setzen(12345);
+    Extended v = frisch ? Term_auswerten_frisch(term, x, t) : Term_auswerten(term, x, t);
+    return {v, Parser};
+}
+
+void pruefen(bool bedingung) {
+    if (!bedingung) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+    if (groesse > 4096) return 0;
+    std::string term(reinterpret_cast<const char*>(daten), groesse);
+    std::string kanonisch;
+    Term_normalisieren(term, kanonisch);
+    const Extended xs[] = {0, 1, -2.5L, 1e300L, 0.001L};
+    for (Extended x : xs) {
+        Ergebnis a = auswerten(false, term, x, x / 2);
+        Ergebnis b = auswerten(true, term, x, x / 2);
+        pruefen(std::isfinite(a.wert));
+        pruefen(!a.zustand.Term_Fehler || a.wert == Fehlerwert);
+        pruefen(std::memcmp(&a.wert, &b.wert, 10) == 0);
+        pruefen(a.zustand.Term_Fehler == b.zustand.Term_Fehler);
+        pruefen(a.zustand.Term_Fehlertext == b.zustand.Term_Fehlertext);
+        pruefen(a.zustand.Sprungstelle == b.zustand.Sprungstelle);
+        pruefen(a.zustand.Signum_Null == b.zustand.Signum_Null);
+        pruefen(a.zustand.Knickstelle == b.zustand.Knickstelle);
+    }
+    return 0;
+}
