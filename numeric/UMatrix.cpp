@@ -19,6 +19,14 @@ bool Masse_gueltig(int m, int n) {
     return m >= 0 && m <= Matrix_Zeilen_hoechstens && n >= 0 && n <= Matrix_Spalten_hoechstens;
 }
 
+// Values beyond the number range become the largest value of their sign.
+Extended Begrenzt(Extended v, bool* ueberlauf = nullptr) {
+    if (std::isfinite(v)) return v;
+    if (ueberlauf) *ueberlauf = true;
+    if (std::isnan(v)) return 0;
+    return std::signbit(v) ? -std::numeric_limits<Extended>::max() : std::numeric_limits<Extended>::max();
+}
+
 using Schritt = void (*)(const Matrix&, int, int, void*);
 
 // Gauss-Jordan with the first usable pivot of each column (no search for the
@@ -38,15 +46,15 @@ void rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
             continue;
         }
         zeigen();
-        std::swap(A[p], A[k]);
+        for (int s = 1; s <= n; ++s) std::swap(A[p][s], A[k][s]);
         zeigen();
         Extended pivot = A[k][j];
-        for (int s = 1; s <= n; ++s) A[k][s] /= pivot;
+        for (int s = 1; s <= n; ++s) A[k][s] = Begrenzt(A[k][s] / pivot);
         zeigen();
         for (int i = 1; i <= m; ++i) {
             if (i == k) continue;
             Extended f = A[i][j];
-            for (int s = 1; s <= n; ++s) A[i][s] -= f * A[k][s];
+            for (int s = 1; s <= n; ++s) A[i][s] = Begrenzt(A[i][s] - Begrenzt(f * A[k][s]));
         }
         zeigen();
         ++k;
@@ -82,14 +90,6 @@ Extended Determinante_Elimination(Matrix A, int m) {
         }
     }
     return d;
-}
-
-// Values beyond the number range become the largest value of their sign.
-Extended Begrenzt(Extended v, bool* ueberlauf = nullptr) {
-    if (std::isfinite(v)) return v;
-    if (ueberlauf) *ueberlauf = true;
-    if (std::isnan(v)) return 0;
-    return std::signbit(v) ? -std::numeric_limits<Extended>::max() : std::numeric_limits<Extended>::max();
 }
 
 // Pivotal condensation with sign and scale factor c; false when an intermediate

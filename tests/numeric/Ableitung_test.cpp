@@ -161,12 +161,4 @@ TEST(MinMax, GridSearchKeepsEarlierTies) {
     }
 }
 
-TEST(MinMax, ThresholdsAreStrict) {
-    EXPECT_TRUE(Ist_null(9e-13L));
-    EXPECT_FALSE(Ist_null(-1e-12L));
-    EXPECT_TRUE(Deutlich_kleiner(1, 1 + 2e-12L));
-    EXPECT_FALSE(Deutlich_kleiner(1, 1 + 5e-13L));
-    EXPECT_FALSE(Deutlich_kleiner(2, 1));
-}
-
 }  // namespace

@@ -96,23 +96,6 @@ TEST(Integration, FailuresOfEvaluation) {
     }
 }
 
-TEST(Integration, OrientationIsRecorded) {
-    bool ok;
-    Gauss_Kronrod("x", 0, 2, 1, 1e-6L, ok);
-    EXPECT_TRUE(Integration.Grenzen_vertauscht);
-    Romberg("x", 0, 1, 2, 1e-6L, ok);
-    EXPECT_FALSE(Integration.Grenzen_vertauscht);
-    EXPECT_NEAR(double(Simpson_verdoppeln("x^3", 0, 2, 0, 1e-6L, ok)), -4, 1e-15);
-    EXPECT_TRUE(Integration.Grenzen_vertauscht);
-}
-
-TEST(Integration, MethodFollowsTheComboBox) {
-    EXPECT_EQ(Integrationszustand{}.Integrationsmethode, 3);
-    EXPECT_EQ(Integrationsmethode_aus_Auswahl(0), Methode_Gauss_Kronrod);
-    EXPECT_EQ(Integrationsmethode_aus_Auswahl(1), Methode_Romberg);
-    EXPECT_EQ(Integrationsmethode_aus_Auswahl(2), Methode_Romberg);
-}
-
 TEST(Romberg, SchemeOfACubicInTheTable) {
     TTabelle tab;
     for (int s = 1; s <= 5; ++s)

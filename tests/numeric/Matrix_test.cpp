@@ -135,6 +135,11 @@ TEST(Matrix, OverflowIsReportedAndClamped) {
     EXPECT_EQ(C[2][2], 1);
     Matrix R = Matrix_mal_Zahl(A, 2, 2, -1e3000L);
     EXPECT_EQ(R[1][1], -std::numeric_limits<Extended>::max());
+    // A tiny pivot under a huge entry: the elimination keeps every entry a number.
+    Matrix E = Aus({{1e-12L, 1e4930L}, {1, 1}});
+    Matrix_rref(E, 2, 2);
+    for (int i = 1; i <= 2; ++i)
+        for (int j = 1; j <= 2; ++j) EXPECT_TRUE(std::isfinite(E[i][j])) << i << ", " << j;
 }
 
 TEST(Matrix, TracedEliminationShowsEveryStep) {
