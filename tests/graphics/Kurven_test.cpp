@@ -1,0 +1,233 @@
+// Curves of the plotter: pen lifting at failures and poles, jump dots, the derived
+// curve kinds, family colours and the Plot picture.
+#include "tests/graphics/Qt_Umgebung.h"
+#include "graphics/Farben.h"
+#include "platform/Dialoge_Skript.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Kurven : public Zeichentest {
+protected:
+    void SetUp() override {
+        Zeichentest::SetUp();
+        KOS_zeichnen(bild);
+    }
+    void Zeichnen(const std::string& term, int art = Kurve_Funktion, int linienart = 1) {
+        Kurve_zeichnen(bild, term, Farbe_blau, linienart, art, -8, 8);
+    }
+    int Blau_in_Spalte(int x, int y1 = 0, int y2 = 640) { return Anzahl(bild, x, y1, x, y2, Blau); }
+    // world point -> pixel of the default window
+    static int Sp(double x) { return int(320 + 40 * x); }
+    static int Ze(double y) { return int(320 - 40 * y); }
+};
+
+TEST_F(Kurven, FamilyColoursCycleThroughFifteen) {
+    const std::vector<Farbe3> erwartet = {{0, 0, 0},     {255, 0, 0},   {0, 0, 255},     {0, 128, 0},
+                                          {128, 0, 0},   {0, 255, 255}, {0, 0, 128},     {255, 0, 255},
+                                          {192, 192, 192}, {166, 202, 240}, {128, 0, 128}, {0, 255, 0},
+                                          {160, 160, 164}, {255, 255, 0}, {128, 128, 128}};
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(RGB(Farbe_nach_Index(i)), erwartet[i % 15]) << i;
+}
+
+TEST_F(Kurven, FamilyRangeIsBoundedAndNeverHangs) {
+    struct Fall { Extended t1, t2, dt; bool alle; size_t anzahl; Extended letztes; };
+    const std::vector<Fall> faelle = {
+        {1, 4, 0.5L, false, 1, 1},        // "t von" off: only t1
+        {1, 4, 0.5L, true, 7, 4},         // seven members up to t2
+        {1, 4, 0, true, 1, 1},            // Δt = 0 would never end: t1 alone
+        {1, 4, -0.5L, true, 1, 1},        // Δt < 0 likewise
+        {0, 1E9L, 1E-9L, true, 1000, 0},  // far too many: capped
+        {5, 4, 0.5L, true, 1, 5},         // t1 beyond t2: the first member is still drawn
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.anzahl);
+        auto w = Scharwerte(Scharbereich{f.t1, f.t2, f.dt, f.alle, 0});
+        ASSERT_EQ(w.size(), f.anzahl);
+        if (f.anzahl < 1000) EXPECT_EQ(w.back(), f.letztes);
+    }
+}
+
+TEST_F(Kurven, FamilyTermsAreRecognisedByTOrK) {
+    EXPECT_TRUE(Ist_Scharterm("-0,2tx³+0,4t²x"));
+    EXPECT_TRUE(Ist_Scharterm("Kx"));
+    EXPECT_FALSE(Ist_Scharterm("x·cos(x)"));
+}
+
+TEST_F(Kurven, ReciprocalIsInterruptedAtZeroWithoutAVerticalLine) {
+    Zeichnen("1/x");
+    EXPECT_EQ(Blau_in_Spalte(320), 0);
+    EXPECT_EQ(Pixel(bild, Sp(2), Ze(0.5)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(-2), Ze(-0.5)), Blau);
+}
+
+TEST_F(Kurven, TangentBranchesAreNotJoined) {
+    Zeichnen("tan(x)");
+    // the left branch leaves the top near x = 1,45, the right one enters the bottom near 1,70
+    for (int s = Sp(1.50); s <= Sp(1.64); ++s) EXPECT_EQ(Blau_in_Spalte(s), 0) << s;
+    EXPECT_EQ(Pixel(bild, Sp(0), Ze(0)), Blau);
+    EXPECT_GT(Blau_in_Spalte(Sp(1.2)), 0);
+}
+
+TEST_F(Kurven, FloorShowsFilledAndOpenDotsAtTheSteps) {
+    Zeichnen("floor(x)");
+    for (int k : {-3, 2, 5}) {
+        SCOPED_TRACE(k);
+        const int x = Sp(k);
+        EXPECT_EQ(Pixel(bild, x, Ze(k)), Blau);              // filled: the attained value
+        EXPECT_EQ(Pixel(bild, x, Ze(k - 1)), Weiss);         // open: end of the left piece
+        EXPECT_EQ(Pixel(bild, x + 2, Ze(k - 1)), Blau);
+        EXPECT_EQ(Pixel(bild, x, Ze(k - 1) - 2), Blau);
+        EXPECT_EQ(Blau_in_Spalte(x, Ze(k) + 4, Ze(k - 1) - 4), 0);   // no vertical joint
+    }
+    EXPECT_EQ(Pixel(bild, Sp(2.5), Ze(2)), Blau);   // the steps themselves
+}
+
+TEST_F(Kurven, SignumShowsTheDotAtZeroAndOpenDotsAboveAndBelow) {
+    Zeichnen("sgn(x+1,5)");
+    const int x = Sp(-1.5);
+    EXPECT_EQ(Pixel(bild, x, Ze(0)), Blau);
+    EXPECT_EQ(Pixel(bild, x, Ze(1)), Weiss);
+    EXPECT_EQ(Pixel(bild, x, Ze(-1)), Weiss);
+    EXPECT_EQ(Pixel(bild, x + 2, Ze(1)), Blau);
+    EXPECT_EQ(Pixel(bild, x + 2, Ze(-1)), Blau);
+    EXPECT_EQ(Blau_in_Spalte(x, Ze(1) + 4, Ze(0) - 4), 0);
+    EXPECT_EQ(Pixel(bild, Sp(3), Ze(1)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(-4), Ze(-1)), Blau);
+}
+
+TEST_F(Kurven, JumpDotsGrowWithTheLineStyle) {
+    Zeichnen("sgn(x+1,5)", Kurve_Funktion, 3);   // radius 6, ring 3 wide
+    const int x = Sp(-1.5);
+    EXPECT_EQ(Pixel(bild, x + 5, Ze(0)), Blau);
+    // the thick curve itself runs through the open dot's middle; above it the dot is white
+    EXPECT_EQ(Pixel(bild, x, Ze(1) - 3), Weiss);
+    EXPECT_EQ(Pixel(bild, x, Ze(1) - 6), Blau);
+    EXPECT_EQ(Pixel(bild, x, Ze(-1) + 3), Weiss);
+    EXPECT_EQ(Pixel(bild, x, Ze(-1) + 6), Blau);
+}
+
+TEST_F(Kurven, DerivedCurveKinds) {
+    struct Fall { const char* term; int art; double x, y; };
+    const std::vector<Fall> faelle = {
+        {"x²", Kurve_Ableitung_1, 1, 2},        // 2x
+        {"x³", Kurve_Ableitung_2, 1, 6},        // 6x
+        {"x³", Kurve_Ableitung_3, -3, 6},       // 6
+        {"x²", Kurve_Umkehrrelation, 4, 2},     // sideways parabola: (x², x)
+        {"x²", Kurve_Umkehrrelation, 4, -2},
+        {"x", Kurve_Integralfunktion, 2, 2},    // x²/2 from u = 0 to the right ...
+        {"x", Kurve_Integralfunktion, -2, 2},   // ... and to the left
+        {"x²", Kurve_Kruemmung, 0, 2},          // curvature 2 at the vertex
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.term) + " kind " + std::to_string(f.art));
+        KOS_zeichnen(bild);
+        Zeichnen(f.term, f.art);
+        EXPECT_EQ(Pixel(bild, Sp(f.x), Ze(f.y)), Blau);
+    }
+}
+
+TEST_F(Kurven, IntegralFunctionStartsAtU) {
+    Schar.u = 2;
+    Zeichnen("1", Kurve_Integralfunktion);   // F(2, x) = x - 2
+    EXPECT_EQ(Pixel(bild, Sp(2), Ze(0)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(5), Ze(3)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(-3), Ze(-5)), Blau);
+}
+
+TEST_F(Kurven, FamilyMembersTakeTheCycleColours) {
+    Schar = Scharbereich{1, 4, 0.5L, true, 0};
+    Kurve_zeichnen(bild, "t", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8);
+    const std::vector<Farbe3> farben = {{0, 0, 0}, {255, 0, 0}, {0, 0, 255}, {0, 128, 0},
+                                        {128, 0, 0}, {0, 255, 255}, {0, 0, 128}};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(Pixel(bild, Sp(-5.25), Ze(1 + 0.5 * i)), farben[i]) << i;
+    // a term without t keeps its own colour
+    Kurve_zeichnen(bild, "x", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8);
+    EXPECT_EQ(Pixel(bild, Sp(-6), Ze(-6)), RGB(Farbe_fuchsia));
+}
+
+TEST_F(Kurven, DrawingIntervalLimitsTheCurve) {
+    Kurve_zeichnen(bild, "2", Farbe_blau, 1, Kurve_Funktion, -1, 3);
+    EXPECT_EQ(Anzahl(bild, 0, Ze(2), 640, Ze(2), Blau), Sp(3) - Sp(-1) + 1);
+    EXPECT_EQ(Pixel(bild, Sp(-1), Ze(2)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(3), Ze(2)), Blau);
+}
+
+TEST_F(Kurven, VerticalLineAtTheTermsValue) {
+    Senkrechte_zeichnen(bild, "pi/2+0,5", Farbe_rot, 2);   // not quite x = 2,07
+    const int s = x_zu_Pixel(641, 3.14159265358979L / 2 + 0.5L);
+    EXPECT_EQ(Anzahl(bild, s, 0, s, 640, Rot), 641);
+    EXPECT_EQ(Anzahl(bild, s - 1, 0, s + 1, 640, Rot), 2 * 641);
+}
+
+TEST_F(Kurven, PlotRefusesAnEmptyWindowAndDrawsNothing) {
+    struct Fall { Extended xli, xre, yu, yo; const char* meldung; };
+    for (const Fall& f : {Fall{3, 3, -8, 8, "xli >= xre  !"}, Fall{-8, 8, 5, -5, "yu >= yo  !"}}) {
+        Skript_Dialoge d;
+        KOS.xli = f.xli; KOS.xre = f.xre; KOS.yu = f.yu; KOS.yo = f.yo;
+        bild.fill(Qt::green);
+        Plotauftrag p;
+        p.f.zeichnen = true;
+        EXPECT_FALSE(Plot_zeichnen(bild, p));
+        ASSERT_EQ(d.meldungen.size(), 1u);
+        EXPECT_EQ(d.meldungen[0], f.meldung);
+        EXPECT_EQ(Anzahl(bild, 0, 0, 640, 640, Farbe3{0, 255, 0}), 641 * 641);
+    }
+}
+
+TEST_F(Kurven, PlotDrawsTheTickedItemsInOrderAndReadsTheFamilyTexts) {
+    Skript_Dialoge d;
+    Plotauftrag p;
+    p.Term_f = "x";
+    p.Term_h = "-1";
+    p.f = {true, Farbe_rot, 1};
+    p.h = {true, Farbe_blau, 1};
+    p.x_gleich_a = {true, Farbe_RGB(0, 128, 0), 1};
+    p.aStart = "3";
+    p.Schar_t1 = "2";
+    p.u = "1/2";
+    EXPECT_TRUE(Plot_zeichnen(bild, p));
+    EXPECT_TRUE(d.meldungen.empty());
+    EXPECT_EQ(Schar.t1, 2);
+    EXPECT_EQ(Schar.u, 0.5L);
+    EXPECT_EQ(Pixel(bild, Sp(-2), Ze(-2)), Rot);
+    EXPECT_EQ(Pixel(bild, Sp(-5), Ze(-1)), Blau);
+    EXPECT_EQ(Pixel(bild, Sp(3), 50), Farbe3(0, 128, 0));   // x = a drawn last, over everything
+    EXPECT_EQ(Pixel(bild, Sp(3), Ze(-1)), Farbe3(0, 128, 0));
+    EXPECT_EQ(Anzahl(bild, 0, 0, 640, 640, Farbe3{182, 182, 182}) > 0, true);   // "lösch": fresh grid
+    // without "lösch" the earlier picture stays
+    p.loeschen = false;
+    p.f.zeichnen = p.h.zeichnen = p.x_gleich_a.zeichnen = false;
+    p.g = {true, Farbe_blau, 1};
+    p.Term_g = "2";
+    EXPECT_TRUE(Plot_zeichnen(bild, p));
+    EXPECT_EQ(Pixel(bild, Sp(-2), Ze(-2)), Rot);
+    EXPECT_EQ(Pixel(bild, Sp(-2), Ze(2)), Blau);
+}
+
+TEST_F(Kurven, FamilyWithZeroStepFinishesWithOneMember) {
+    Plotauftrag p;
+    p.alle_t = true;
+    p.delta_t = "0";
+    p.Term_f = "t";
+    p.f.zeichnen = true;
+    const auto anfang = std::chrono::steady_clock::now();
+    EXPECT_TRUE(Plot_zeichnen(bild, p));
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(2));
+    EXPECT_EQ(Pixel(bild, Sp(-5.25), Ze(1)), Schwarz);                 // t = 1, first colour
+    EXPECT_EQ(Anzahl(bild, 0, Ze(1.5), 640, Ze(1.5), Rot), 0);       // no second member
+}
+
+TEST_F(Kurven, FarAwayIntervalsAndLimitsStayQuick) {
+    const auto anfang = std::chrono::steady_clock::now();
+    Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Funktion, -1E12L, 1E12L);
+    EXPECT_EQ(Pixel(bild, Sp(1), Ze(1)), Blau);
+    Schar.u = 1E9L;
+    Kurve_zeichnen(bild, "1", Farbe_blau, 1, Kurve_Integralfunktion, -8, 8);
+    EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(10));
+}
+
+}  // namespace
