@@ -1,9 +1,44 @@
-// Window TForm6: "Statistik Interpolation Matrizenrechnung".
+// Window TForm6: "Statistik Interpolation Matrizenrechnung". Holds the program's one
+// table (StringGrid1) and the buttons that act on it; the table routines themselves
+// live in table/UStringGrid.
 #pragma once
+#include <QCursor>
 #include <QWidget>
+#include <memory>
+
+namespace Ui { class TForm6; }
+class QMouseEvent;
 
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+    ~TForm6() override;
+    Ui::TForm6* ui_() const { return ui.get(); }
+
+public slots:
+    void SpeedButton_Tabelle_loeschenClick();
+    void SpeedButton_Spalte_loeschenClick();
+    void SpeedButton_Zeile_loeschenClick();
+    void SpeedButton_Schiebe_SpalteClick();
+    void SpeedButton_Schiebe_ZeileClick();
+    void SpeedButton_Zelle_1_1Click();
+    void SpeedButton_Zellen_kopierenClick();
+    void SpeedButton_TabellenBereich_zu_TextdateiClick();
+    void SpeedButton_BruchdarstellungClick();
+    void SpeedButton_DezimalbruchClick();
+    void SpeedButton_Punkte_einzeichnenClick();
+    void ComboBox_Punkte_ab_SpalteChange(int index);
+    // Selection with the right mouse button (positions in the grid's viewport).
+    void StringGrid1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void StringGrid1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    void StringGrid1MouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override;
+
+private:
+    std::unique_ptr<Ui::TForm6> ui;
+    QCursor auswahlcursor_;
+    int anker_spalte_ = -1, anker_zeile_ = -1;   // where the right-button range started
 };
