@@ -23,6 +23,8 @@ public:
     TBild* Image1() const;
     // Every default of the program, in the order the reset relies on; ends with a Plot.
     void Standard_Werte_einstellen();
+    // At least 1080 x 680 pixels; otherwise "Bildschirm zu klein" and false.
+    static bool Bildschirm_pruefen(QSize groesse);
     // Reads a constant term from the field; on failure the focus goes back to it.
     bool Zahl_aus_Edit(QLineEdit* feld, Extended& wert);
 

@@ -23,8 +23,14 @@ void TForm1::Fokus_zurueck(QLineEdit* feld) {
     im_verlassen_ = vorher;
 }
 
+// The variable keeps its value when the text fails: a failed evaluation must not
+// leave the engine's error value behind in the world window or the family range.
 bool TForm1::Zahl_aus_Edit(QLineEdit* feld, Extended& wert) {
-    if (Zahl_aus_Term(Feld_lesen(feld), wert)) return true;
+    Extended gelesen = wert;
+    if (Zahl_aus_Term(Feld_lesen(feld), gelesen)) {
+        wert = gelesen;
+        return true;
+    }
     Fokus_zurueck(feld);
     return false;
 }
