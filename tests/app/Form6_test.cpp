@@ -276,3 +276,27 @@ TEST_F(Form6Test, RechteMaustasteZiehtEinenBereichAufInJedeRichtung) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Form6Test, ShiftPfeileUndKopfklickSetzenDieMarkierung) {
+    grid->selectionModel()->setCurrentIndex(modell->index(2, 3), QItemSelectionModel::ClearAndSelect);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(Tabelle.Markierung, (TBereich{3, 2, 4, 3}));
+    EXPECT_EQ(Tabelle.Spalte, 4);
+    EXPECT_EQ(Tabelle.Zeile, 3);
+    // A whole column chosen at its header is the column's data cells, never the header.
+    QHeaderView* kopf = grid->horizontalHeader();
+    QTest::mouseClick(kopf->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(kopf->sectionViewportPosition(5) + 5, 5));
+    EXPECT_EQ(Tabelle.Markierung, (TBereich{5, 1, 5, 1500}));
+    Tabelle.Zelle(5, 1) = "k";
+    std::string text;
+    ASSERT_TRUE(Bereich_als_Text(Tabelle, Tabelle.Markierung, text));
+    EXPECT_EQ(text.substr(0, 3), "k  ");
+    EXPECT_EQ(text.size(), size_t(1500 * 22));
+}
+
+}  // namespace
