@@ -188,7 +188,9 @@ void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int l
     Maler_vorbereiten(maler);
     const bool schar = Schar.alle_t && Ist_Scharterm(term);
     const Extended dx = (KOS.xre - KOS.xli) / KOS.Bildbreite;
-    const std::vector<Extended> t_werte = Scharwerte(Schar);
+    std::vector<Extended> t_werte = Scharwerte(Schar);
+    // A term without t gives the same curve in the same colour for every member.
+    if (!Ist_Scharterm(term)) t_werte.resize(1);
     for (size_t i = 0; i < t_werte.size(); ++i) {
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
         maler.setPen(Stift(f, linienart));

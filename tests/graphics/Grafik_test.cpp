@@ -3,6 +3,7 @@
 #include "graphics/Farben.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QFont>
 #include <vector>
 
@@ -172,6 +173,27 @@ TEST_F(Grafik, OpaqueTextBlanksItsCell) {
     EXPECT_EQ(Pixel(bild, 100 + w, 100), Farbe3(0, 255, 0));
     Text_ausgeben(bild, 200, 100, "8", "Arial", 8, false, Schriftstil::normal, Farbe_schwarz);
     EXPECT_GT(Anzahl(bild, 200, 100, 200 + w - 1, 100 + h - 1, Farbe3{0, 255, 0}), 10);
+}
+
+TEST_F(Grafik, LegendAndComboPreviews) {
+    for (int art : {1, 5}) {
+        SCOPED_TRACE(art);
+        QImage b = Bild_erzeugen(27, 9);
+        Linienvorschau_zeichnen(b, Farbe_blau, art);
+        EXPECT_EQ(Pixel(b, 1, 4), Blau);
+        EXPECT_EQ(Pixel(b, 16, 2) == Blau, art == 5);   // the head only for arrow styles
+    }
+    QImage b = Bild_erzeugen(60, 30);
+    QPainter maler(&b);
+    Marken.Fuellfarbe = Farbe_rot;
+    Fuellmuster_Vorschau(maler, QRect(0, 15, 60, 15), 0, true);
+    Linienart_Vorschau(maler, QRect(0, 0, 60, 15), 3, false);
+    maler.end();
+    EXPECT_EQ(Pixel(b, 1, 16), Farbe3(210, 255, 255));   // focused item: light cyan
+    EXPECT_EQ(Pixel(b, 10, 22), Rot);                     // solid fill
+    EXPECT_EQ(Pixel(b, 3, 22), Blau);                     // outline in the line colour
+    EXPECT_EQ(Anzahl(b, 10, 5, 10, 9, Blau), 3);          // style 3 is three pixels thick
+    EXPECT_EQ(Pixel(b, 1, 1), Weiss);
 }
 
 }  // namespace

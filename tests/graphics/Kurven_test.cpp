@@ -47,7 +47,9 @@ TEST_F(Kurven, FamilyRangeIsBoundedAndNeverHangs) {
         SCOPED_TRACE(f.anzahl);
         auto w = Scharwerte(Scharbereich{f.t1, f.t2, f.dt, f.alle, 0});
         ASSERT_EQ(w.size(), f.anzahl);
-        if (f.anzahl < 1000) EXPECT_EQ(w.back(), f.letztes);
+        if (f.anzahl < 1000) {
+            EXPECT_EQ(w.back(), f.letztes);
+        }
     }
 }
 
