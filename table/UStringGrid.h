@@ -48,7 +48,8 @@ public:
     TBereich Markierung;                 // the marked range, empty = all -1
     int Spalte = 1, Zeile = 1;           // the cell cursor (current column and row)
 
-    // Geometry of the grid in pixels; the window applies it on Einrichtung.
+    // Geometry of the grid in pixels; whoever changes it reports Einrichtung, and the
+    // window then resizes every column and row to it.
     int Spaltenbreite = 80, Spaltenbreite_0 = 35;
     int Zeilenhoehe = 16, Zeilenhoehe_0 = 17;
 

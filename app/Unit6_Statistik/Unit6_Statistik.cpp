@@ -40,7 +40,6 @@ TForm6::TForm6(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm6>()), auswahlcursor_(Auswahlcursor_erzeugen()) {
     setObjectName("Form6");
     ui->setupUi(this);
-    setObjectName("Form6");
     ui->StringGrid1->Tabelle_verbinden(Tabelle);
     Tabelle_einrichten(Tabelle);
     ui->StringGrid1->viewport()->installEventFilter(this);
