@@ -155,7 +155,6 @@ struct Beschrifter {
         int e = 0;
         Mantisse_Exponent(v, m, e);
         const QString mant = Qtext(Mantissentext(m)), hoch = QString::number(e);
-        const QString basis = mant + QChar(0x22C5) + "10";
         QFontMetrics fm(potenz, maler.device());
         const int w = fm.horizontalAdvance(mant + "*10" + hoch);
         int x, y;
@@ -166,8 +165,18 @@ struct Beschrifter {
             x = spalte - (v < 0 ? 10 : 7) - w;
             y = zeile - fm.height() / 2;
         }
-        Text(maler, x, y, basis, potenz, true, Farbe_schwarz);
-        Text(maler, x + fm.horizontalAdvance(basis), y - 2, hoch, hochzahl, true, Farbe_schwarz);
+        // The symbol face's own dot operator vanishes at label sizes; the dot is
+        // taken from the label face, the digits stay in the symbol face.
+        QFont punkt_schrift = zahl;
+        punkt_schrift.setPointSize(potenz.pointSize());
+        const QString punkt(QChar(0x22C5));
+        Text(maler, x, y, mant, potenz, true, Farbe_schwarz);
+        x += fm.horizontalAdvance(mant);
+        Text(maler, x, y, punkt, punkt_schrift, true, Farbe_schwarz);
+        x += QFontMetrics(punkt_schrift, maler.device()).horizontalAdvance(punkt);
+        Text(maler, x, y, "10", potenz, true, Farbe_schwarz);
+        x += fm.horizontalAdvance("10");
+        Text(maler, x, y - 2, hoch, hochzahl, true, Farbe_schwarz);
     }
 };
 

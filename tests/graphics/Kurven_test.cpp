@@ -53,12 +53,6 @@ TEST_F(Kurven, FamilyRangeIsBoundedAndNeverHangs) {
     }
 }
 
-TEST_F(Kurven, FamilyTermsAreRecognisedByTOrK) {
-    EXPECT_TRUE(Ist_Scharterm("-0,2tx³+0,4t²x"));
-    EXPECT_TRUE(Ist_Scharterm("Kx"));
-    EXPECT_FALSE(Ist_Scharterm("x·cos(x)"));
-}
-
 TEST_F(Kurven, ReciprocalIsInterruptedAtZeroWithoutAVerticalLine) {
     Zeichnen("1/x");
     EXPECT_EQ(Blau_in_Spalte(320), 0);
