@@ -170,8 +170,8 @@ void TForm1::Gruppe_Raster_und_Zahlen() {
     k.xAchse_an = k.yAchse_an = true;
     k.Pfeillaenge = 11;
     k.Pfeilbreite = 4;
-    k.Beschriftung_x = "x";
-    k.Beschriftung_y = "y";
+    k.Beschriftung_x = std::string(1, 'x');
+    k.Beschriftung_y = std::string(1, 'y');
 
     Zahlausgabe.Nachkommastellen = 6;
     Zahlausgabe.Gesamtstellen = 9;
