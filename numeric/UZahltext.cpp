@@ -206,7 +206,8 @@ std::string Zahl_allgemein(Extended x) {
     if (x == 0) return "0";
     Ziffernfolge z = Ziffern_runden(x, 15);
     Nullen_abschneiden(z.ziffern);
-    if (z.exponent < -5 || z.exponent > 14) return Wissenschaftlich(z, 0);
+    // Fixed from 0,0001 on: smaller values such as 3,731E-5 are written scientific.
+    if (z.exponent < -4 || z.exponent > 14) return Wissenschaftlich(z, 0);
     return Ausgeschrieben(z);
 }
 

@@ -1,6 +1,10 @@
 #include "app/Unit6_Statistik/Unit6_Statistik.h"
 #include "ui_Unit6_Statistik.h"
 
+#include "app/Fenster.h"
+#include "app/UTessara/TBild.h"
+#include "app/UTessara/UTessara.h"
+#include "graphics/UGrafik.h"
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
 
@@ -89,10 +93,16 @@ void TForm6::SpeedButton_BruchdarstellungClick() { Tabelle_als_Brueche(Tabelle);
 
 void TForm6::SpeedButton_DezimalbruchClick() { Tabelle_als_Dezimalzahlen(Tabelle); }
 
-// Reads the points; drawing them needs the main window's picture.
 void TForm6::SpeedButton_Punkte_einzeichnenClick() {
-    if (Punkte_einlesen(Tabelle, Arbeitslisten.Punktespalte) == 0)
+    int anzahl = Punkte_einlesen(Tabelle, Arbeitslisten.Punktespalte);
+    if (anzahl == 0) {
         Dialog().Meldung("Punkte nicht definiert!");
+        return;
+    }
+    if (!Form1) return;
+    TBild* bild = Form1->Image1();
+    Punkte_zeichnen(bild->Bild(), std::span<const TPunkt>(Arbeitslisten.Punkte.data(), size_t(anzahl)));
+    bild->update();
 }
 
 void TForm6::ComboBox_Punkte_ab_SpalteChange(int index) {

@@ -1,6 +1,9 @@
 // The statistics window's table as the user sees and drives it: the grid's size,
 // headers and look, typing and keys, the table buttons and the right-button range.
 #include "app/Fenster.h"
+#include "app/UTessara/TBild.h"
+#include "app/UTessara/UTessara.h"
+#include "graphics/U_KOS.h"
 #include "app/Unit6_Statistik/Tabellenansicht.h"
 #include "app/Unit6_Statistik/Unit6_Statistik.h"
 #include "platform/Dialoge_Skript.h"
@@ -256,6 +259,18 @@ TEST_F(Form6Test, PunkteWerdenAusDerGewaehltenSpaltePaarGelesen) {
     EXPECT_EQ(dialoge->meldungen.size(), 1u);
     EXPECT_EQ(Arbeitslisten.Punktanzahl, 2);
     EXPECT_EQ(Arbeitslisten.Punkte[1].y, 4);
+    // ... and drawn into the main picture in the point colour
+    const QImage& bild = Form1->Image1()->Bild();
+    auto rot_bei = [&](Extended x, Extended y) {
+        int sx = x_zu_Pixel(bild.width(), x), sy = y_zu_Pixel(bild.height(), y);
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx)
+                if (bild.pixelColor(sx + dx, sy + dy) == QColor(255, 0, 0)) return true;
+        return false;
+    };
+    EXPECT_TRUE(rot_bei(1, 2));
+    EXPECT_TRUE(rot_bei(3, 4));
+    EXPECT_FALSE(rot_bei(-3, -4));
 }
 
 TEST_F(Form6Test, RechteMaustasteZiehtEinenBereichAufInJedeRichtung) {

@@ -244,7 +244,9 @@ TEST(Potenz, NegativeBasisNurMitUngeradenNennern) {
         SCOPED_TRACE(std::to_string(double(f.a)) + "^" + std::to_string(double(f.b)));
         Extended w = 12345;
         ASSERT_EQ(Potenz(f.a, f.b, w), f.ok);
-        if (f.ok) EXPECT_NEAR(double(w), double(f.w), 1e-15);
+        if (f.ok) {
+            EXPECT_NEAR(double(w), double(f.w), 1e-15);
+        }
     }
 }
 

@@ -105,8 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Werte, Tabellentext, ::testing::Values(
     Allgemein{0, "0"}, Allgemein{-0.0L, "0"}, Allgemein{0.75L, "0,75"}, Allgemein{-3.5L, "-3,5"},
     Allgemein{1.0L / 3, "0,333333333333333"}, Allgemein{2.0L / 3, "0,666666666666667"},
     Allgemein{0.1L, "0,1"}, Allgemein{1e14L, "100000000000000"}, Allgemein{999999999999999, "999999999999999"},
-    Allgemein{1e15L, "1E15"}, Allgemein{1.2e20L, "1,2E20"}, Allgemein{3.731e-5L, "0,00003731"},
-    Allgemein{1e-5L, "0,00001"}, Allgemein{9.99999999999999999e-6L, "0,00001"},
+    Allgemein{1e15L, "1E15"}, Allgemein{1.2e20L, "1,2E20"}, Allgemein{3.731e-5L, "3,731E-5"},
+    Allgemein{1e-5L, "1E-5"}, Allgemein{9.99999999999999999e-5L, "0,0001"}, Allgemein{1e-4L, "0,0001"},
+    Allgemein{0.00012L, "0,00012"}, Allgemein{-0.000099L, "-9,9E-5"},
     Allgemein{9.9e-6L, "9,9E-6"}, Allgemein{-3.731e-6L, "-3,731E-6"}, Allgemein{1e-300L, "1E-300"},
     Allgemein{123456.7890123456789L, "123456,789012346"},
     Allgemein{1.5e4000L, "1,5E4000"}));
