@@ -2,6 +2,7 @@
 // and their messages, key filters, the switches that depend on each other, the
 // curve boxes' frozen styles, the colour panels, Plot, closing and the openers.
 #include "app/Fenster.h"
+#include "app/Unit2_Help/Unit2_Help.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
 #include "graphics/UGrafik.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -393,6 +395,10 @@ TEST_F(Form1Test, FensteroeffnerZeigenDieWerkzeugfenster) {
         EXPECT_TRUE(gezeigt) << titel[i];
     }
     EXPECT_EQ(Tabelle.Zelle(1, 1), "") << "the statistics opener starts with an empty table";
+    auto* hilfe = Form2->findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_TRUE(hilfe->isReadOnly());
+    EXPECT_TRUE(hilfe->toPlainText().contains(QString::fromUtf8("arccot")));
 }
 
 TEST_F(Form1Test, StandardwerteStellenAllesZurueck) {
