@@ -22,21 +22,6 @@
 
 namespace {
 
-class Qt_Umgebung : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "form6_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QApplication(argc, argv);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QApplication* app_ = nullptr;
-};
-[[maybe_unused]] auto* const umgebung = ::testing::AddGlobalTestEnvironment(new Qt_Umgebung);
-
 class Form6Test : public ::testing::Test {
 protected:
     void SetUp() override {
