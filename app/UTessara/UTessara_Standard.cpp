@@ -13,6 +13,7 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QPainter>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -197,7 +198,6 @@ void TForm1::Gruppe_Feldtexte() {
         {ui->Edit_xeSchar_g, "8"}, {ui->Edit_xaSchar_h, "-8"}, {ui->Edit_xeSchar_h, "8"},
         {ui->Edit_Schar_t1, "1"}, {ui->Edit_Schar_t2, "4"}, {ui->Edit_delta_t, "0,5"},
         {ui->Edit_aStart, "-8"}, {ui->Edit_bEnde, "8"}, {ui->Edit_delta_x, "1"},
-        {ui->Edit_u, "0"},
         {ui->Edit_xBeschrift, "x"}, {ui->Edit_yBeschrift, "y"},
         {ui->Edit_fSchar, "-0,2tx³+0,4t²x"}, {ui->Edit_gSchar, "x·cos(x)"}, {ui->Edit_hSchar, "sgn(x+1,5)"}};
     for (const auto& [feld, text] : texte) feld->setText(QString::fromUtf8(text));
@@ -205,8 +205,15 @@ void TForm1::Gruppe_Feldtexte() {
 
 void TForm1::Gruppe_Haken_und_Listen() {
     for (QCheckBox* box : {ui->CheckBox_xAchse, ui->CheckBox_yAchse, ui->CheckBox_Skalierung,
-                           ui->CheckBox_Zahlen_an_Achsen, ui->CheckBox_loeschen, ui->CheckBox_Grobraster})
+                           ui->CheckBox_Zahlen_an_Achsen, ui->CheckBox_loeschen})
         Haken(box, true);
+    {
+        // Its handler would plot the old world window before the fields are read
+        // (and complain about it); the picture is drawn at the end anyway.
+        QSignalBlocker still(ui->CheckBox_Grobraster);
+        Haken(ui->CheckBox_Grobraster, true);
+        KOS_Stil.Grobraster = true;
+    }
     for (QCheckBox* box : {ui->CheckBox_Achsen_dick, ui->CheckBox_DatenPkte_verbinden, ui->CheckBox_Fixkomma,
                            ui->CheckBox_Bruchdarstellung, ui->CheckBox_alle_t_verwenden,
                            ui->CheckBox_Schar_f_zeichnen, ui->CheckBox_Schar_g_zeichnen, ui->CheckBox_Schar_h_zeichnen,

@@ -403,6 +403,24 @@ TEST_F(Form1Test, StandardwerteStellenAllesZurueck) {
     EXPECT_EQ(Pixel(Bild(), 20, 110), 0xD6D6D6u);
 }
 
+TEST_F(Form1Test, ZuruecksetzenOhneFalscheMeldung) {
+    // A refused window and "G" unticked: ticking "G" again while the defaults are
+    // being set must not plot the old window and complain about it.
+    Eingeben("Edit_xa", "8", "Edit_xaExit");
+    Box("CheckBox_Grobraster")->setChecked(false);
+    Eingeben("Edit_u", "2", "Edit_uExit");
+    dialoge->meldungen.clear();
+    Form1->Standard_Werte_einstellen();
+    EXPECT_TRUE(dialoge->meldungen.empty()) << dialoge->meldungen.front();
+    EXPECT_TRUE(Box("CheckBox_Grobraster")->isChecked());
+    EXPECT_TRUE(KOS_Stil.Grobraster);
+    EXPECT_EQ(KOS.xli, -8);
+    EXPECT_EQ(Pixel(Bild(), 40, 110), 0xB6B6B6u) << "coarse grid back";
+    // The lower limit u is no default: its field keeps what the user typed.
+    EXPECT_EQ(Feld("Edit_u")->text().toStdString(), "2");
+    EXPECT_EQ(Schar.u, 2);
+}
+
 TEST(Form1Bildschirm, ZuKleinerBildschirmWirdGemeldet) {
     Skript_Dialoge d;
     struct Fall { int b, h; bool gut; } faelle[] = {{1080, 680, true}, {1079, 800, false}, {1280, 679, false}};
