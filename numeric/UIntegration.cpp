@@ -45,7 +45,10 @@ Extended Orientiert(Extended v) { return Integration.Grenzen_vertauscht ? -v : v
 constexpr Extended Rauschanteil = 1e-15L;
 constexpr int64_t Rauschtest_ab = 16;
 
+// The single panel has no predecessor: its comparison with the start value 0 would
+// accept a sum that vanishes by accident (x²-x over [0; 1]) as the integral.
 bool Verdopplung_fertig(Extended r, Extended neu, Extended vorher, Extended betrag, int64_t n) {
+    if (n < 2) return false;
     Extended diff = std::fabs(vorher - neu);
     if (std::fabs(r * neu) >= diff) return true;
     return n >= Rauschtest_ab && betrag > 0 && diff <= Rauschanteil * betrag;

@@ -182,6 +182,7 @@ std::string Zahl_formatieren(bool fix, int P, int D, Extended x) {
     D = std::clamp(D, 0, 27);
     if (std::fabs(x) < 1e-15L) return fix ? Standardformat_fix(x, D) : Standardformat_allgemein(x, P);
 
+    const Extended wert = x;
     // Half away from zero at D decimals; everything after this truncates.
     const Extended versatz = 0.5L / Zehnerpotenz(D);
     x += x > 0 ? versatz : -versatz;
@@ -192,6 +193,13 @@ std::string Zahl_formatieren(bool fix, int P, int D, Extended x) {
     const int platz = 2 + std::abs(e) + (negativ ? 1 : 0);
 
     if (P < platz) {
+        // A negative value that rounds to zero lacks room only for its minus sign; the
+        // scientific form would show the rounding offset («-6E-6» for -0,000001 at
+        // P = 8, D = 5, «-5E-7» for -1E-12 at the defaults) instead of a zero.
+        if (negativ && P >= platz - 1) {
+            std::string betrag = Zahl_formatieren(fix, P, D, -wert);
+            if (!Hat_Ziffer_ungleich_Null(betrag)) return betrag;
+        }
         const int t = static_cast<int>(std::to_string(std::abs(e)).size()) - 1;
         const int p = std::max(1, P - 3 - t - (e < 0 ? 1 : 0) - (negativ ? 1 : 0));
         const int d = std::max(0, std::min(fix ? D : 0, p - 2));

@@ -65,6 +65,21 @@ TEST(Integration, DoublingRulesMeetTheirRelativeTolerance) {
             }
 }
 
+// A first sum that vanishes by accident is no answer yet.
+TEST(Integration, DoublingDoesNotStopAtAVanishingFirstSum) {
+    struct Fall { const char* name; Integral integral; const char* term; Extended a, b, wert; };
+    const Fall faelle[] = {
+        {"trapezoid, zero at both ends", Trapez_verdoppeln, "x^2-x", 0, 1, -1.0L / 6},
+        {"Simpson, zero at ends and centre", Simpson_verdoppeln, "x^4-x^2", -1, 1, -4.0L / 15},
+    };
+    for (const Fall& f : faelle) {
+        bool ok = false;
+        Extended I = f.integral(f.term, 0, f.a, f.b, 0.01L, ok);
+        EXPECT_TRUE(ok) << f.name;
+        EXPECT_NEAR(double(I), double(f.wert), 0.01 * std::fabs(double(f.wert))) << f.name;
+    }
+}
+
 TEST(Integration, EqualLimitsGiveZeroWithoutEvaluating) {
     // ln at -1 cannot be evaluated, so any evaluation would fail.
     const std::function<Extended(bool&)> aufrufe[] = {

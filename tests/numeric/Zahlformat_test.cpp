@@ -31,7 +31,9 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, Formatieren, ::testing::Values(
     Format{false, 10, 5, 12345678, "12345678"}, Format{false, 8, 5, 1.5e20L, "1,5E20"},
     Format{true, 8, 5, 1.5e9L, "1,5E009"}, Format{false, 8, 5, 1234567.8L, "1234567"},
     Format{false, 8, 5, -123456.7L, "-123456"}, Format{false, 8, 5, 0.000001L, "0"},
-    Format{false, 8, 5, -0.000001L, "-6E-6"}, Format{true, 12, 3, 3.14159265L, B14 + "3,142"},
+    // A negative value that rounds to zero reads as zero, like its positive counterpart.
+    Format{false, 8, 5, -0.000001L, "0"}, Format{true, 8, 5, -0.000001L, "  0,00000"},
+    Format{false, 9, 6, -1e-12L, "0"}, Format{false, 8, 5, -0.000005L, "-0,00001"}, Format{true, 12, 3, 3.14159265L, B14 + "3,142"},
     Format{false, 8, 0, 2.5L, "3"}, Format{false, 8, 0, -2.5L, "-3"}));
 
 INSTANTIATE_TEST_SUITE_P(NullUndWinzig, Formatieren, ::testing::Values(
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Grenzfaelle, Formatieren, ::testing::Values(
     Format{false, 20, 5, -0.000001L, "0"}, Format{true, 20, 5, -0.000001L, std::string(26, ' ') + "0,00000"},
     // Scientific branch: precision shrinks with the exponent digits and the signs.
     Format{false, 8, 5, -1.5e20L, "-1,5E20"}, Format{false, 20, 17, 1.23456789e-10L, "0,00000000012345679"},
-    Format{false, 8, 5, 1.23456789e-10L, "0"}, Format{false, 8, 5, -1.23456789e-10L, "-5E-6"},
+    Format{false, 8, 5, 1.23456789e-10L, "0"}, Format{false, 8, 5, -1.23456789e-10L, "0"},
     Format{false, 8, 5, 1e300L, "1E300"}, Format{true, 8, 5, -1.5e9L, "-1,5E09"},
     Format{true, 8, 1, 1.5e9L, "1,5E9"}, Format{true, 8, 0, 1.5e9L, "1,5E9"},
     Format{false, 8, 5, 9.99996e7L, "1E8"}, Format{false, 8, 5, 1e4000L, "1E4000"},
