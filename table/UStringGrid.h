@@ -42,8 +42,16 @@ enum class TTabellenaenderung {
 class TTabelle {            // 44 columns x 1501 rows of UTF-8 text; row 0 and column 0 are the fixed ones
 public:
     TTabelle() : zellen_(size_t(Tabellenspalten) * Tabellenzeilen) {}
-    std::string& Zelle(int spalte, int zeile) { return zellen_[index(spalte, zeile)]; }
-    const std::string& Zelle(int spalte, int zeile) const { return zellen_[index(spalte, zeile)]; }
+    // A cell outside the table is a scratch cell that reads empty, so that a routine
+    // writing one row or column too far neither corrupts a neighbour nor crashes.
+    std::string& Zelle(int spalte, int zeile) {
+        if (!gueltig(spalte, zeile)) { ausserhalb_.clear(); return ausserhalb_; }
+        return zellen_[index(spalte, zeile)];
+    }
+    const std::string& Zelle(int spalte, int zeile) const {
+        static const std::string leer;
+        return gueltig(spalte, zeile) ? zellen_[index(spalte, zeile)] : leer;
+    }
 
     TBereich Markierung;                 // the marked range, empty = all -1
     int Spalte = 1, Zeile = 1;           // the cell cursor (current column and row)
@@ -66,6 +74,7 @@ public:
 private:
     static size_t index(int spalte, int zeile) { return size_t(zeile) * Tabellenspalten + size_t(spalte); }
     std::vector<std::string> zellen_;
+    std::string ausserhalb_;
 };
 extern TTabelle Tabelle;    // the one table of the program, shown by Form6's StringGrid1
 

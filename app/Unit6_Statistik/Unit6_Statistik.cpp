@@ -136,11 +136,14 @@ void TForm6::StringGrid1MouseUp(Qt::MouseButtons, Qt::KeyboardModifiers, int, in
 bool TForm6::eventFilter(QObject* ziel, QEvent* ereignis) {
     if (ziel != ui->StringGrid1->viewport()) return QWidget::eventFilter(ziel, ereignis);
     const auto typ = ereignis->type();
-    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
+    // A quick second click arrives as a double click; it is a press like the first,
+    // else the grid would take a right double click as its own and drop the range.
+    const bool druck = typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick;
+    if (!druck && typ != QEvent::MouseMove && typ != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(ziel, ereignis);
     auto* m = static_cast<QMouseEvent*>(ereignis);
     const int x = int(m->position().x()), y = int(m->position().y());
-    if (typ == QEvent::MouseButtonPress) StringGrid1MouseDown(m->buttons(), m->modifiers(), x, y);
+    if (druck) StringGrid1MouseDown(m->buttons(), m->modifiers(), x, y);
     else if (typ == QEvent::MouseMove) StringGrid1MouseMove(m->buttons(), m->modifiers(), x, y);
     else StringGrid1MouseUp(m->buttons(), m->modifiers(), x, y);
     return m->button() == Qt::RightButton || (m->buttons() & Qt::RightButton);

@@ -270,6 +270,12 @@ TEST_F(Form6Test, RechteMaustasteZiehtEinenBereichAufInJedeRichtung) {
     EXPECT_EQ(Tabelle.Markierung, (TBereich{2, 3, 4, 6}));
     Maus(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, Mitte(2, 3));
     EXPECT_EQ(grid->viewport()->cursor().shape(), Qt::IBeamCursor);
+    // A quick second right click elsewhere is a new anchor, not the grid's own click.
+    const QModelIndex zellcursor = grid->currentIndex();
+    Maus(QEvent::MouseButtonDblClick, Qt::RightButton, Qt::RightButton, Mitte(8, 8));
+    Maus(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, Mitte(8, 8));
+    EXPECT_EQ(Tabelle.Markierung, (TBereich{2, 3, 4, 6}));
+    EXPECT_EQ(grid->currentIndex(), zellcursor);
 
     Markierung_aufheben(Tabelle);
     EXPECT_TRUE(grid->selectionModel()->selectedIndexes().isEmpty());

@@ -2,6 +2,7 @@
 #include "Tabelle_test.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -107,6 +108,18 @@ TEST_F(Bearbeiten, EnterFuehrtXUndYPaarweiseUndBleibtInDerTabelle) {
         EXPECT_EQ(c, f.c_neu) << f.c << ";" << f.r;
         EXPECT_EQ(r, f.r_neu) << f.c << ";" << f.r;
     }
+}
+
+// Row-major storage: column 44 of row 1 would be the label of row 2.
+TEST_F(Bearbeiten, ZellenAusserhalbDerTabelleLesenLeerUndSchreibenNirgendwohin) {
+    const std::pair<int, int> draussen[] = {{44, 1}, {-1, 2}, {1, 1501}, {43, -1}, {1000, 100000}};
+    for (const auto& [c, r] : draussen) {
+        Z(c, r) = "weg";
+        EXPECT_EQ(std::as_const(*T).Zelle(c, r), "") << c << ";" << r;
+    }
+    EXPECT_EQ(Z(0, 2), "2  ");
+    EXPECT_EQ(Z(43, 0), "  Sp43   ");
+    EXPECT_EQ(Z(0, 1), "1  ");
 }
 
 TEST_F(Bearbeiten, MarkierungIstInJederZiehrichtungEinEchtesRechteck) {
