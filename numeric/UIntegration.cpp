@@ -64,9 +64,9 @@ Extended Fehlschlag(bool& ok) {
 Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
                            int32_t n_hoechstens) {
     ok = true;
-    if (a == b) return 0;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
+    if (a == b) return 0;
     Integrand F{term, t};
     Extended f_lo = F(lo), f_hi = F(hi);
     if (!F.ok) return Fehlschlag(ok);
@@ -94,9 +94,9 @@ Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Exte
 Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
                             int32_t n_hoechstens) {
     ok = true;
-    if (a == b) return 0;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
+    if (a == b) return 0;
     Integrand F{term, t};
     Extended f_lo = F(lo), f_hi = F(hi);
     if (!F.ok) return Fehlschlag(ok);
@@ -159,9 +159,9 @@ struct Kronrod {
 
 Extended Gauss_Kronrod(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok) {
     ok = true;
-    if (a == b) return 0;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
+    if (a == b) return 0;
     // One tolerance for every piece, not scaled by the piece's width.
     Kronrod gk{Integrand{term, t}, std::fabs(eps) / (hi - lo)};
     Extended I = gk.stueck(lo, hi, 0);
@@ -193,9 +193,9 @@ Extended Trapezsumme(Integrand& F, Extended lo, Extended hi, int n) {
 Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
                          const Romberg_Ausgabe& aus) {
     ok = true;
-    if (a == b) return 0;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
+    if (a == b) return 0;
     auto& T = Integration.Romberg_Tabelle;
     Integrand F{term, t};
     T[0][0] = Trapezsumme(F, lo, hi, 1);

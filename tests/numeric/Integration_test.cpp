@@ -90,8 +90,10 @@ TEST(Integration, EqualLimitsGiveZeroWithoutEvaluating) {
     };
     for (const auto& aufruf : aufrufe) {
         bool ok = false;
+        Integration.Grenzen_vertauscht = true;   // left over from an earlier reversed call
         EXPECT_EQ(aufruf(ok), 0);
         EXPECT_TRUE(ok);
+        EXPECT_FALSE(Integration.Grenzen_vertauscht);
     }
 }
 
