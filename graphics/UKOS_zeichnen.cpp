@@ -21,17 +21,18 @@ constexpr long long Linien_hoechstens = 5000;
 void Raster(QPainter& maler, int w, int h, Extended dx, Extended dy) {
     if (dx > 0) {
         Extended k0 = std::ceil(KOS.xli / dx), k1 = std::floor(KOS.xre / dx);
+        // Counted by an integer: far from 0, k + 1 may round back to k.
         if (k1 - k0 < Linien_hoechstens)
-            for (Extended k = k0; k <= k1; k += 1) {
-                int s = x_zu_Pixel(w, k * dx);
+            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i) {
+                int s = x_zu_Pixel(w, (k0 + i) * dx);
                 maler.drawLine(s, 0, s, h);
             }
     }
     if (dy > 0) {
         Extended k0 = std::ceil(KOS.yu / dy), k1 = std::floor(KOS.yo / dy);
         if (k1 - k0 < Linien_hoechstens)
-            for (Extended k = k0; k <= k1; k += 1) {
-                int z = y_zu_Pixel(h, k * dy);
+            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i) {
+                int z = y_zu_Pixel(h, (k0 + i) * dy);
                 maler.drawLine(0, z, w, z);
             }
     }
@@ -102,11 +103,11 @@ void Achsen_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     }
 }
 
-// Shortest decimal text (decimal comma) of a value, for the width estimate of labels.
+// Length of the general number text of a value (plain decimals from 0,00001 up to
+// 15 integer digits), for the width estimate of labels.
 int Zeichenzahl(Extended v) {
-    char puffer[64];
-    auto r = std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(v));
-    return r.ec == std::errc() ? int(r.ptr - puffer) : 24;
+    const std::string text = Zahl_allgemein(v);
+    return text.empty() ? 24 : int(text.size());
 }
 
 bool Zehnerpotenz_Skala(Extended c) { return c < 1E-6L || c >= 1E7L; }
@@ -184,7 +185,10 @@ struct Beschrifter {
 // range, so that a window far from 0 does not walk through every invisible tick.
 long long Erster_Lauf(Extended abstand, Extended c) {
     if (!(abstand > c)) return 1;
+    // Capped where the count would no longer fit; such windows show no ticks then.
+    constexpr Extended grenze = 1E18L;
     Extended k = std::floor(abstand / c);
+    if (!(k < grenze)) k = grenze;
     return k > 1 ? static_cast<long long>(k) : 1;
 }
 

@@ -117,7 +117,11 @@ void Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Exten
     const bool umkehr = zug.art == Kurve_Umkehrrelation;
     const Extended lo = umkehr ? KOS.yu : KOS.xli, hi = umkehr ? KOS.yo : KOS.xre;
     long long k = 0;
-    if (start < lo - 2 * dx) k = static_cast<long long>(std::floor((lo - start) / dx)) - 1;
+    if (start < lo - 2 * dx) {
+        // Capped where the count would no longer fit (the points then lie far off anyway).
+        const Extended sprung = std::floor((lo - start) / dx) - 1;
+        k = sprung < 1E18L ? static_cast<long long>(sprung) : 1000000000000000000LL;
+    }
     Extended bis = ende;
     if (bis > hi + 2 * dx) bis = hi + 2 * dx;
     long long n = 0;

@@ -3,6 +3,7 @@
 #include "graphics/Farben.h"
 #include "numeric/UMatheBasisOp.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,28 @@ TEST_F(Koordinatenkreuz, WideLabelsAreThinned) {
     EXPECT_GT(Tinte(385, 326, 415, 340), 5);    // k = 2 (0,125)
     const int tw = Textbreite(bild, "0,125", "Arial", 8, Schriftstil::normal);
     EXPECT_TRUE(Beschriftung_da("0,125", 400 - tw / 2, 325));
+}
+
+TEST_F(Koordinatenkreuz, ThinningCountsThePlainDigitsOfLargeScales) {
+    // scale 1E6 at 14 points: "-7000000" is 8 digits of 11 pixels, so every 3rd tick
+    KOS.xli = KOS.yu = -8E6L;
+    KOS.xre = KOS.yo = 8E6L;
+    KOS.xscl = KOS.yscl = 1E6L;
+    KOS_Stil.Zahlenhoehe = 14;
+    KOS_zeichnen(bild);
+    EXPECT_EQ(Tinte(362, 326, 398, 345), 0);   // k = 1 and k = 2 unlabelled
+    EXPECT_GT(Tinte(410, 326, 470, 345), 5);   // k = 3
+}
+
+TEST_F(Koordinatenkreuz, WindowFarFromZeroStillFinishesItsGrid) {
+    // so far out that k + 1 == k in extended precision
+    KOS.xli = std::ldexp(1.0L, 80);
+    KOS.xre = KOS.xli + std::ldexp(1.0L, 22);
+    KOS.xscl = std::ldexp(1.0L, 17);
+    KOS_Stil.Rasterteilung = 10;
+    KOS_zeichnen(bild);
+    EXPECT_GT(Anzahl(bild, 0, 100, 640, 100, Raster) + Anzahl(bild, 0, 100, 640, 100, Grob), 1);
+    EXPECT_EQ(Pixel(bild, 40, 600), Schwarz);   // the y axis one centimetre in
 }
 
 TEST_F(Koordinatenkreuz, HugeScalesArePowersOfTenAtOddTicks) {
