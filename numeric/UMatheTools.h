@@ -94,6 +94,9 @@ Matrix Einheitsmatrix(int n);
 Matrix Nullmatrix(int n);
 // Transpose of the m x n matrix A: n rows, m columns.
 Matrix Matrix_transponieren(const Matrix& A, int m, int n);
+// The same; ok is false (and the result all 0) when the transpose has more than 41
+// columns, as for an A of 42 to 44 rows, so that no caller shows zeros as the result.
+Matrix Matrix_transponieren(const Matrix& A, int m, int n, bool& ok);
 // [A | E] of the m x n matrix A and the m x m matrix E; false (C untouched) when
 // the n + m columns do not fit.
 bool Matrix_erweitern(const Matrix& A, int m, int n, const Matrix& E, Matrix& C);

@@ -166,12 +166,18 @@ Matrix Einheitsmatrix(int n) {
     return E;
 }
 
-Matrix Matrix_transponieren(const Matrix& A, int m, int n) {
+Matrix Matrix_transponieren(const Matrix& A, int m, int n, bool& ok) {
     Matrix C{};
-    if (!Masse_gueltig(n, m)) return C;
+    ok = Masse_gueltig(m, n) && Masse_gueltig(n, m);
+    if (!ok) return C;
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= m; ++j) C[i][j] = A[j][i];
     return C;
+}
+
+Matrix Matrix_transponieren(const Matrix& A, int m, int n) {
+    bool ok;
+    return Matrix_transponieren(A, m, n, ok);
 }
 
 bool Matrix_erweitern(const Matrix& A, int m, int n, const Matrix& E, Matrix& C) {

@@ -166,6 +166,13 @@ TEST(Matrix, OutOfRangeSizesChangeNothing) {
     EXPECT_EQ(A, B);
     EXPECT_EQ(Rang(A, 50, 2), 0);
     EXPECT_EQ(Determinante(A, 0), 0);
+    // 44 rows are a readable matrix, but its transpose would need 44 columns.
+    bool ok = true;
+    Matrix_transponieren(Einheitsmatrix(3), 44, 3, ok);
+    EXPECT_FALSE(ok);
+    Matrix T = Matrix_transponieren(Aus({{1, 2}, {3, 4}, {5, 6}}), 3, 2, ok);
+    EXPECT_TRUE(ok);
+    Erwarte(T, {{1, 3, 5}, {2, 4, 6}});
 }
 
 }  // namespace
