@@ -98,6 +98,11 @@ void Kreis(QPainter& maler, int x, int y, int r, int muster, Stiftstil stil, int
 }
 
 void Punktsymbol(QPainter& maler, int x, int y, int art, int r, uint32_t farbe) {
+    if ((art == 2 || art == 3) && r <= 0) {
+        // Lines of no length leave no trace: the mark shrinks to one dot of the pen.
+        maler.fillRect(x - 1, y - 1, 2, 2, Farbe_Qt(farbe));
+        return;
+    }
     switch (art) {
     case 0: Kreis(maler, x, y, r, Muster_voll, Stiftstil::durchgezogen, 2, Farbe_weiss, farbe); break;
     case 1: Kreis(maler, x, y, r, Muster_voll, Stiftstil::durchgezogen, 2, farbe, farbe); break;

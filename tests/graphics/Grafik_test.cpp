@@ -132,10 +132,18 @@ TEST_F(Grafik, PointSymbols) {
         for (auto [dx, dy] : f.farbig) EXPECT_EQ(Pixel(b, 20 + dx, 20 + dy), Rot) << dx << "," << dy;
         for (auto [dx, dy] : f.weiss) EXPECT_EQ(Pixel(b, 20 + dx, 20 + dy), Weiss) << dx << "," << dy;
     }
-    // radius 0: one pixel for the circles
-    QImage b = Bild_erzeugen(40, 40);
-    Punktsymbol_zeichnen(b, 20, 20, 1, 0, Farbe_rot);
-    EXPECT_EQ(Anzahl(b, 0, 0, 39, 39, Rot), 1);
+    // radius 0: one pixel for the circles, a small dot for the crosses and the square
+    for (int art = 0; art <= 4; ++art) {
+        SCOPED_TRACE(art);
+        QImage b = Bild_erzeugen(40, 40);
+        Punktsymbol_zeichnen(b, 20, 20, art, 0, Farbe_rot);
+        EXPECT_EQ(Pixel(b, 20, 20), Rot);
+        const int n = Anzahl(b, 0, 0, 39, 39, Rot);
+        if (art <= 1) {
+            EXPECT_EQ(n, 1);
+        }
+        EXPECT_LE(n, 9);
+    }
 }
 
 TEST_F(Grafik, PointListJoinsNeighboursAndSkipsShortArrows) {
