@@ -84,6 +84,7 @@ void TTabellenansicht::Geometrie_anwenden() {
 void TTabellenansicht::Aenderung_zeigen(TTabellenaenderung a) {
     switch (a) {
     case TTabellenaenderung::Inhalt:
+        Editor_schliessen();
         if (modell_) modell_->Alles_geaendert();
         break;
     case TTabellenaenderung::Einrichtung: Geometrie_anwenden(); break;
@@ -177,11 +178,34 @@ void TTabellenansicht::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+bool TTabellenansicht::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool schon_offen = state() == QAbstractItemView::EditingState;
+    const QString vorher = index.data(Qt::EditRole).toString();
+    if (!QTableView::edit(index, trigger, event)) return false;
+    if (!schon_offen && state() == QAbstractItemView::EditingState) {
+        bearbeitet_ = index;
+        text_vorher_ = vorher;
+    }
+    return true;
+}
+
 void TTabellenansicht::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (hint == QAbstractItemDelegate::RevertModelCache && bearbeitet_.isValid() && modell_)
+        modell_->setData(bearbeitet_, text_vorher_, Qt::EditRole);
+    bearbeitet_ = QPersistentModelIndex();
     // The delegate closes its editor with SubmitModelCache exactly when Enter was pressed.
     const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
     QTableView::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
     if (enter) Enter_weiter();
+}
+
+// A table routine rewrote the cells: the open editor's text is already in the table,
+// and keeping the editor would write it back over the routine's result on Enter.
+void TTabellenansicht::Editor_schliessen() {
+    if (state() != QAbstractItemView::EditingState || !bearbeitet_.isValid()) return;
+    QWidget* editor = indexWidget(bearbeitet_);
+    bearbeitet_ = QPersistentModelIndex();
+    if (editor) QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 bool TTabellenansicht::eventFilter(QObject* ziel, QEvent* ereignis) {

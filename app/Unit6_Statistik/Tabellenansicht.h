@@ -17,8 +17,10 @@ public:
     TTabellenmodell* Modell() const { return modell_; }
     // The table cell under a viewport position; false outside the data cells.
     bool Zelle_bei(const QPoint& pos, int& spalte, int& zeile) const;
+    using QTableView::edit;
 
 protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -32,9 +34,14 @@ private:
     void Markierung_zeigen();
     void Zellcursor_zeigen();
     void Enter_weiter();
+    void Editor_schliessen();
     void Ecke_zeichnen(QWidget* ecke);
 
     TTabelle* tabelle_ = nullptr;
     TTabellenmodell* modell_ = nullptr;
     bool uebernimmt_ = false;   // true while the view follows a table routine
+    // The cell being typed and its text before, which Escape puts back (the editor
+    // writes through at every keystroke).
+    QPersistentModelIndex bearbeitet_;
+    QString text_vorher_;
 };

@@ -1,5 +1,6 @@
 #include "app/Unit6_Statistik/Tabellenmodell.h"
 
+#include <QLineEdit>
 #include <QPainter>
 
 namespace {
@@ -82,4 +83,14 @@ void TZellendelegat::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->drawLine(r.topRight(), r.bottomRight());
     painter->drawLine(r.bottomLeft(), r.bottomRight());
     painter->restore();
+}
+
+QWidget* TZellendelegat::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                      const QModelIndex& index) const {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* zeile = qobject_cast<QLineEdit*>(editor)) {
+        auto* delegat = const_cast<TZellendelegat*>(this);
+        connect(zeile, &QLineEdit::textEdited, delegat, [delegat, zeile] { emit delegat->commitData(zeile); });
+    }
+    return editor;
 }

@@ -26,10 +26,14 @@ private:
 };
 
 // Draws a cell with the table's wide grid lines and the cell cursor shown as selected.
+// Its editor writes every keystroke into the table: the buttons take no focus, so a
+// button pressed while a cell is being typed must already see the typed text.
 class TZellendelegat : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
 };

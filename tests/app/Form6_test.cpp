@@ -152,6 +152,30 @@ TEST_F(Form6Test, TippenSchreibtInDieTabelleUndEnterGehtPaarweiseWeiter) {
     EXPECT_EQ(Tabelle.Zelle(9, 0), "  Sp9   ");
 }
 
+// Buttons take no focus, so a button pressed while a cell is being typed must see
+// the typed text; Escape still gives the old text back.
+TEST_F(Form6Test, GetippterTextGiltSofortUndEscapeNimmtIhnZurueck) {
+    Tabelle.Zelle(2, 1) = "alt";
+    const std::pair<int, const char*> faelle[] = {{1, "0,75"}, {2, "neu"}};
+    for (const auto& [c, text] : faelle) {
+        Zellcursor(c, 1);
+        grid->edit(modell->index(1, c));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        Tippen(editor, QString::fromUtf8(text));
+        EXPECT_EQ(Tabelle.Zelle(c, 1), text);
+        if (c == 1) Klicken("SpeedButton_Bruchdarstellung");
+        else QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(grid->viewport()->findChild<QLineEdit*>(), nullptr) << text;
+    }
+    EXPECT_EQ(Tabelle.Zelle(1, 1), "3/4");
+    EXPECT_EQ(Text(1, 1), "3/4");
+    EXPECT_EQ(Tabelle.Zelle(2, 1), "alt");
+}
+
 TEST_F(Form6Test, EnterOhneEditorUndEntfLeertDieZelle) {
     Tabelle.Zelle(43, 4) = "9";
     Zellcursor(43, 4);
