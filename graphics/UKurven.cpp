@@ -185,6 +185,12 @@ std::vector<Extended> Scharwerte(const Scharbereich& s) {
     return werte;
 }
 
+bool Schar_gekappt(const Scharbereich& s) {
+    if (!s.alle_t || !(s.delta_t > 0)) return false;
+    const std::vector<Extended> werte = Scharwerte(s);
+    return int(werte.size()) >= Scharglieder_max && werte.back() + s.delta_t <= s.t2;
+}
+
 void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
                     Extended start, Extended ende) {
     if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return;
@@ -246,9 +252,14 @@ bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
         {p.F, Kurve_Integralfunktion, p.Term_f, p.xaSchar, p.xeSchar},
         {p.kr, Kurve_Kruemmung, p.Term_f, p.xaSchar, p.xeSchar},
     };
+    bool schar = false;
     for (const Eintrag& e : kurven)
-        if (e.stil.zeichnen) Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b);
+        if (e.stil.zeichnen) {
+            Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b);
+            schar = schar || Ist_Scharterm(e.term);
+        }
     if (p.x_gleich_a.zeichnen) Senkrechte_zeichnen(bild, p.aStart, p.x_gleich_a.Farbe, p.x_gleich_a.Linienart);
     if (p.x_gleich_b.zeichnen) Senkrechte_zeichnen(bild, p.bEnde, p.x_gleich_b.Farbe, p.x_gleich_b.Linienart);
+    if (schar && Schar_gekappt(Schar)) Dialog().Meldung(Meldung_Schar_gekappt);
     return true;
 }

@@ -33,6 +33,11 @@ constexpr int Scharglieder_max = 1000;
 // t1 + Δt, ... up to t2, at most Scharglieder_max of them, and t1 alone for Δt <= 0.
 // (Shared with the parametric and polar curves.)
 std::vector<Extended> Scharwerte(const Scharbereich& s);
+// True when "t von" asks for more members than Scharglieder_max, so that only the
+// first of them are drawn.
+bool Schar_gekappt(const Scharbereich& s);
+// The Plot command's note when a family is cut short.
+inline constexpr const char* Meldung_Schar_gekappt = "Nur die ersten 1000 Kurven der Schar werden gezeichnet.";
 
 // Colour of family member i when "t von" is ticked (15-colour cycle, 0x00BBGGRR).
 uint32_t Farbe_nach_Index(int i);
@@ -72,6 +77,7 @@ struct Plotauftrag {
 // The Plot command's picture: refuses an empty world window with "xli >= xre  !" or
 // "yu >= yo  !" through Dialog() and returns false, drawing nothing; otherwise sets
 // Schar from the texts, clears to the empty coordinate system if asked, and draws
-// f, g, h, f', f'', f''', the inverse, F, the curvature and x = a, x = b in that order.
+// f, g, h, f', f'', f''', the inverse, F, the curvature and x = a, x = b in that order;
+// says so afterwards when a ticked family had to be cut to Scharglieder_max members.
 // The table points ("Punkte") are the caller's to draw afterwards.
 bool Plot_zeichnen(QImage& bild, const Plotauftrag& auftrag);

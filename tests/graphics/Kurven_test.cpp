@@ -217,6 +217,28 @@ TEST_F(Kurven, FamilyWithZeroStepFinishesWithOneMember) {
     EXPECT_EQ(Anzahl(bild, 0, Ze(1.5), 640, Ze(1.5), Rot), 0);       // no second member
 }
 
+TEST_F(Kurven, PlotSaysWhenTheFamilyIsCutShort) {
+    struct Fall { const char* t2; const char* term; bool meldung; };
+    for (const Fall& f : {Fall{"1E9", "tx", true}, Fall{"1E9", "x", false}, Fall{"4", "tx", false}}) {
+        SCOPED_TRACE(std::string(f.t2) + " " + f.term);
+        Skript_Dialoge d;
+        Plotauftrag p;
+        p.alle_t = true;
+        p.Schar_t1 = "0";
+        p.Schar_t2 = f.t2;
+        p.delta_t = "1";
+        p.Term_f = f.term;
+        p.f.zeichnen = true;
+        EXPECT_TRUE(Plot_zeichnen(bild, p));
+        const std::vector<std::string> erwartet =
+            f.meldung ? std::vector<std::string>{Meldung_Schar_gekappt} : std::vector<std::string>{};
+        EXPECT_EQ(d.meldungen, erwartet);
+    }
+    // the last member that still fits is no cut
+    EXPECT_FALSE(Schar_gekappt(Scharbereich{1, Extended(Scharglieder_max), 1, true, 0}));
+    EXPECT_TRUE(Schar_gekappt(Scharbereich{1, Extended(Scharglieder_max + 1), 1, true, 0}));
+}
+
 TEST_F(Kurven, FarAwayIntervalsAndLimitsStayQuick) {
     const auto anfang = std::chrono::steady_clock::now();
     Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Funktion, -1E12L, 1E12L);
