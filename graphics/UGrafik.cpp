@@ -277,6 +277,8 @@ void Punkte_zeichnen(QImage& bild, std::span<const TPunkt> punkte) {
 }
 
 void Linienvorschau_zeichnen(QImage& bild, uint32_t farbe, int linienart) {
+    // A fresh ground, or a thinner style would still show the thicker one beneath.
+    Bild_fuellen(bild, Farbe_weiss);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     maler.setPen(Stift(farbe, linienart));

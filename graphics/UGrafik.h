@@ -114,7 +114,7 @@ void Punktsymbol_zeichnen(QImage& bild, int x, int y);   // with the current Mar
 // Marken.DatenPkte_verbinden is on (styles 4 and 5 as arrows into each later point).
 void Punkte_zeichnen(QImage& bild, std::span<const TPunkt> punkte);
 
-// The small legend image beside a curve check box: a line (1, 4)..(25, 4) in the
+// The small legend image beside a curve check box, cleared to white: a line (1, 4)..(25, 4) in the
 // style, with a filled head (25, 4), (15, 1), (15, 7) for styles 4 and 5.
 void Linienvorschau_zeichnen(QImage& bild, uint32_t farbe, int linienart);
 // Owner-drawn combo items, painted into the item cell (white ground, light cyan

@@ -191,6 +191,12 @@ TEST_F(Grafik, LegendAndComboPreviews) {
         EXPECT_EQ(Pixel(b, 1, 4), Blau);
         EXPECT_EQ(Pixel(b, 16, 2) == Blau, art == 5);   // the head only for arrow styles
     }
+    // a new preview replaces the old one
+    QImage legende = Bild_erzeugen(27, 9);
+    Linienvorschau_zeichnen(legende, Farbe_blau, 5);
+    Linienvorschau_zeichnen(legende, Farbe_rot, 1);
+    EXPECT_EQ(Anzahl(legende, 0, 0, 26, 8, Blau), 0);
+    EXPECT_EQ(Anzahl(legende, 1, 4, 25, 4, Rot), 25);
     QImage b = Bild_erzeugen(60, 30);
     QPainter maler(&b);
     Marken.Fuellfarbe = Farbe_rot;
