@@ -61,9 +61,12 @@ void TForm1::CheckBox_Achsen_dickClick() {
     KOS_Stil.Zahlenstil = dick ? Schriftstil::fett : Schriftstil::normal;
 }
 
+// Unticking "G" under "kein Raster" is stored too, or the coarse grid would come
+// back with the next grid button although the box is empty.
 void TForm1::CheckBox_GrobrasterClick() {
     if (ui->SpeedButton_ohne_Raster->isChecked()) {
         ui->CheckBox_Grobraster->setChecked(false);
+        KOS_Stil.Grobraster = false;
         return;
     }
     KOS_Stil.Grobraster = ui->CheckBox_Grobraster->isChecked();

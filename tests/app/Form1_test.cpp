@@ -297,6 +297,13 @@ TEST_F(Form1Test, GrobrasterNurMitRaster) {
     QImage b = Bild();
     EXPECT_EQ(Pixel(b, 8, 110), 0xD6D6D6u) << "2 mm grid";
     EXPECT_EQ(Pixel(b, 40, 110), 0xB6B6B6u) << "every fifth line darker";
+
+    // "G" unticked while "kein Raster" is down stays off when a grid comes back.
+    Handler("SpeedButton_ohne_RasterClick");
+    Box("CheckBox_Grobraster")->setChecked(false);
+    Handler("SpeedButton_Raster_mittelClick");
+    EXPECT_FALSE(Box("CheckBox_Grobraster")->isChecked());
+    EXPECT_EQ(Pixel(Bild(), 40, 110), 0xD6D6D6u) << "no coarse line with G unticked";
 }
 
 TEST_F(Form1Test, KurvenboxFriertFarbeUndLinienartEin) {
