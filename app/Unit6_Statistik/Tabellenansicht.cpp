@@ -54,8 +54,12 @@ void TTabellenansicht::Aussehen_einstellen() {
         h->setMinimumSectionSize(4);
         h->setHighlightSections(false);
     }
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Headers and row labels read from the left and are cut at the right edge, never
+    // elided: the labels' trailing blanks are their right margin and may be cut off.
+    for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        h->setTextElideMode(Qt::ElideNone);
+    }
     if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(this);
 }
 

@@ -52,7 +52,7 @@ QVariant TTabellenmodell::headerData(int section, Qt::Orientation orientation, i
         if (section >= Tabellenzeilen) return {};
         if (role == Qt::DisplayRole) return QString::fromStdString(tabelle_.Zelle(0, section));
         if (role == Qt::TextAlignmentRole)
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     }
     return {};
 }

@@ -98,6 +98,24 @@ TEST_F(Form6Test, GridHatGroesseKoepfeUndAussehenDerTabelle) {
     EXPECT_TRUE(modell->flags(modell->index(1, 1)) & Qt::ItemIsEditable);
 }
 
+// Row labels carry two or three trailing blanks; in the narrow column 0 the blanks
+// may be cut off, the digits never.
+TEST_F(Form6Test, ZeilennummernBleibenMitDreiBlanksLesbar) {
+    grid->scrollTo(modell->index(1500, 1));
+    QHeaderView* kopf = grid->verticalHeader();
+    auto beschriftung = [&](const char* text) {
+        Tabelle.Zelle(0, 1500) = text;
+        Tabelle.Melden(TTabellenaenderung::Inhalt);
+        QCoreApplication::processEvents();
+        const QRect r(0, kopf->sectionViewportPosition(1500), kopf->width(), kopf->sectionSize(1500));
+        return kopf->viewport()->grab(r).toImage();
+    };
+    const QImage ziffern = beschriftung("1500");
+    EXPECT_EQ(beschriftung("1500   "), ziffern);
+    EXPECT_EQ(beschriftung("1500  "), ziffern);
+    EXPECT_NE(beschriftung("1509"), ziffern);
+}
+
 TEST_F(Form6Test, KnoepfeTragenIhreHinweise) {
     const std::pair<const char*, const char*> knoepfe[] = {
         {"SpeedButton_Tabelle_loeschen", "Alle Inhalte der Tabelle löschen"},
