@@ -173,7 +173,9 @@ void TTabellenansicht::keyPressEvent(QKeyEvent* event) {
             Enter_weiter();
             return;
         }
-        if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        // The keypad's Delete carries the keypad flag; it empties the cell as well.
+        const auto tasten = event->modifiers() & ~Qt::KeypadModifier;
+        if (event->key() == Qt::Key_Delete && tasten == Qt::NoModifier) {
             const QModelIndex i = currentIndex();
             if (i.isValid()) modell_->setData(i, QString(), Qt::EditRole);
             return;

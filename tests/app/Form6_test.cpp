@@ -199,6 +199,9 @@ TEST_F(Form6Test, EnterOhneEditorUndEntfLeertDieZelle) {
     Zellcursor(43, 4);
     QTest::keyClick(grid, Qt::Key_Delete);
     EXPECT_EQ(Tabelle.Zelle(43, 4), "");
+    Tabelle.Zelle(43, 4) = "8";
+    QTest::keyClick(grid, Qt::Key_Delete, Qt::KeypadModifier);
+    EXPECT_EQ(Tabelle.Zelle(43, 4), "");
     QTest::keyClick(grid, Qt::Key_Enter);
     EXPECT_EQ(grid->currentIndex(), modell->index(5, 1));
     QTest::keyClick(grid, Qt::Key_Return);
