@@ -226,20 +226,8 @@ private:
     }
 };
 
-// Integral power by repeated squaring; on overflow the general power decides.
+// Integral power: the general power takes integral exponents by repeated squaring.
 Extended ganzpotenz(Extended a, int32_t n) {
-    if (n == 0) return 1;
-    if (a == 0 && n > 0) return 0;
-    uint32_t m = n < 0 ? uint32_t(-(int64_t)n) : uint32_t(n);
-    Extended r = 1, basis = a;
-    while (true) {
-        if (m & 1) r *= basis;
-        m >>= 1;
-        if (!m) break;
-        basis *= basis;
-    }
-    if (n < 0) r = 1 / r;
-    if (std::isfinite(r)) return r;
     Extended w;
     return Potenz(a, Extended(n), w) ? w : NaN;
 }
@@ -363,7 +351,7 @@ inline Extended ganzpotenz_schritt(Extended a, int32_t n) {
     NAME##_T: r = t; l = acc; goto NAME;                                                     \
     NAME: acc = OP; if (!endlich(acc)) acc = Fehler_im_Schritt(l, r, MELDUNG); WEITER;
 
-Extended Programm::ausfuehren(Extended x, Extended t) const {
+Extended Programm::ausfuehren(Extended x, Extended t, bool ohne_baum) const {
     if (normalisierungsfehler) {
         Parser.Term_Fehler = true;
         Parser.Term_Fehlertext = normalisierungsfehler;
@@ -373,7 +361,7 @@ Extended Programm::ausfuehren(Extended x, Extended t) const {
     const Extended tol = braucht_toleranz ? Sprungtoleranz() : 0;
     Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
     Meldung_in_dieser_Auswertung = false;
-    Extended v = baum ? baum->auswerten(Umgebung{x, t, tol}) : schritte_ausfuehren(x, t, tol);
+    Extended v = baum && !ohne_baum ? baum->auswerten(Umgebung{x, t, tol}) : schritte_ausfuehren(x, t, tol);
     if (!endlich(v)) Parser.Term_Fehler = true;   // a NaN passed in as x or t
     return Parser.Term_Fehler ? Fehlerwert : v;
 }

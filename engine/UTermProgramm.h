@@ -65,7 +65,8 @@ struct Programm {
     const char* normalisierungsfehler = nullptr;   // refused before parsing
     int stapeltiefe = 0;
     bool braucht_toleranz = false;   // uses ABS, SGN or FLOOR
-    Extended ausfuehren(Extended x, Extended t) const;
+    // ohne_baum: run the step program even where the tree exists (to compare both).
+    Extended ausfuehren(Extended x, Extended t, bool ohne_baum = false) const;
     Extended schritte_ausfuehren(Extended x, Extended t, Extended toleranz) const;
     void abschliessen();              // fuses steps and sets the machine codes
 };
