@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -95,4 +96,14 @@ std::optional<Dialoge::Schrift> Qt_Dialoge::Schrift_waehlen(const Schrift& vorhe
     s.kursiv = neu.italic();
     s.unterstrichen = neu.underline();
     return s;
+}
+
+std::optional<std::string> Qt_Dialoge::Datei_waehlen(bool speichern, const std::string& titel,
+                                                    const std::string& vorschlag,
+                                                    const std::string& filter) {
+    QString t = Text_Qt(titel), v = Text_Qt(vorschlag), f = Text_Qt(filter);
+    QString pfad = speichern ? QFileDialog::getSaveFileName(Elternfenster(), t, v, f)
+                             : QFileDialog::getOpenFileName(Elternfenster(), t, v, f);
+    if (pfad.isEmpty()) return std::nullopt;
+    return pfad.toStdString();
 }

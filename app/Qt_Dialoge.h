@@ -1,5 +1,5 @@
 // The Qt answerer behind Dialog(): message boxes, questions, input dialogs, the
-// colour and font dialogs, the beep, and the Escape poll of long computations.
+// colour, font and file dialogs, the beep, and the Escape poll of long computations.
 #pragma once
 #include "platform/Dialoge.h"
 
@@ -18,6 +18,9 @@ public:
     bool Escape_gedrueckt() override;
     std::optional<uint32_t> Farbe_waehlen(uint32_t farbe) override;
     std::optional<Schrift> Schrift_waehlen(const Schrift& vorher) override;
+    std::optional<std::string> Datei_waehlen(bool speichern, const std::string& titel,
+                                             const std::string& vorschlag,
+                                             const std::string& filter) override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;

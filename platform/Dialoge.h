@@ -1,5 +1,5 @@
-// The one door to the user: message boxes, questions, input dialogs, colour and
-// font dialogs, the beep and the Escape poll. Routines below the windows talk to
+// The one door to the user: message boxes, questions, input dialogs, colour,
+// font and file dialogs, the beep and the Escape poll. Routines below the windows talk to
 // the user only through Dialog(), so a test can install a scripted answerer.
 #pragma once
 #include <cstdint>
@@ -19,6 +19,11 @@ public:
     struct Schrift { std::string name; int groesse = 10; bool fett = false, kursiv = false,
                      unterstrichen = false; uint32_t farbe = 0; };
     virtual std::optional<Schrift> Schrift_waehlen(const Schrift& vorher) = 0;  // font dialog; nullopt = Cancel
+    // file dialog (speichern: save, else open): a path, or nullopt = Cancel;
+    // filter like "Bilder (*.png *.svg *.pdf)"
+    virtual std::optional<std::string> Datei_waehlen(bool speichern, const std::string& titel,
+        const std::string& vorschlag, const std::string& filter) {
+        (void)speichern; (void)titel; (void)vorschlag; (void)filter; return std::nullopt; }
 };
 
 Dialoge& Dialog();                 // the current answerer

@@ -1,5 +1,6 @@
 // A scripted answerer for tests: records every message, question, input prompt and
-// beep, and answers questions, inputs, colours and fonts from queues. An empty queue
+// beep and file dialog, and answers questions, inputs, colours, fonts and file
+// dialogs from queues. An empty queue
 // answers like the default (No / Cancel). Escape_gedrueckt pops from its own queue.
 #pragma once
 #include "platform/Dialoge.h"
@@ -16,6 +17,8 @@ public:
     std::deque<bool> escape;                                 // for Escape_gedrueckt
     std::deque<std::optional<uint32_t>> farben;
     std::deque<std::optional<Schrift>> schriften;
+    std::vector<std::string> datei_dialoge;                  // "speichern|titel|vorschlag|filter" or "oeffnen|…"
+    std::deque<std::optional<std::string>> dateien;          // for Datei_waehlen
 
     void Meldung(const std::string& text) override { meldungen.push_back(text); }
     bool Frage(const std::string& text) override {
@@ -34,6 +37,13 @@ public:
     }
     std::optional<Schrift> Schrift_waehlen(const Schrift&) override {
         return ziehen(schriften, std::optional<Schrift>{});
+    }
+    std::optional<std::string> Datei_waehlen(bool speichern, const std::string& titel,
+                                             const std::string& vorschlag,
+                                             const std::string& filter) override {
+        datei_dialoge.push_back(std::string(speichern ? "speichern" : "oeffnen") + "|" + titel +
+                                "|" + vorschlag + "|" + filter);
+        return ziehen(dateien, std::optional<std::string>{});
     }
 
     // Installs itself for the lifetime of the object.
