@@ -169,6 +169,16 @@ void TTabellenansicht::Enter_weiter() {
 
 void TTabellenansicht::keyPressEvent(QKeyEvent* event) {
     if (state() != QAbstractItemView::EditingState && modell_) {
+        // Before the grid's own Ctrl+C, which copies only the current cell, and before
+        // Ctrl+V could open the editor with a control character.
+        if (event->matches(QKeySequence::Paste)) {
+            Zwischenablage_einfuegen();
+            return;
+        }
+        if (event->matches(QKeySequence::Copy)) {
+            Zwischenablage_kopieren();
+            return;
+        }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             Enter_weiter();
             return;

@@ -1,7 +1,7 @@
 // StringGrid1: the grid that shows the program's one table. It keeps the table's
 // cell cursor and marked range in step with what the user does, follows the table
 // routines' change reports, and adds the table's keys (Enter moves on pairwise,
-// Delete empties the cell).
+// Delete empties the cell, Ctrl+V and Ctrl+C exchange cells with a spreadsheet).
 #pragma once
 #include "app/Unit6_Statistik/Tabellenmodell.h"
 
@@ -36,6 +36,8 @@ private:
     void Enter_weiter();
     void Editor_schliessen();
     void Ecke_zeichnen(QWidget* ecke);
+    void Zwischenablage_einfuegen();   // Tabellenansicht_Zwischenablage.cpp
+    void Zwischenablage_kopieren();
 
     TTabelle* tabelle_ = nullptr;
     TTabellenmodell* modell_ = nullptr;

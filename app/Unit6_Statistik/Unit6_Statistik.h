@@ -33,11 +33,15 @@ public slots:
     void StringGrid1MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void StringGrid1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     void StringGrid1MouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
+    // The table as a CSV file (Tabelle_Datei.cpp); Ctrl+S and Ctrl+O in this window.
+    void Tabelle_speichern();
+    void Tabelle_oeffnen();
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
+    void Tabelle_Datei_einrichten();
     std::unique_ptr<Ui::TForm6> ui;
     QCursor auswahlcursor_;
     int anker_spalte_ = -1, anker_zeile_ = -1;   // where the right-button range started

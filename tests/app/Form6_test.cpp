@@ -129,6 +129,8 @@ TEST_F(Form6Test, KnoepfeTragenIhreHinweise) {
         {"SpeedButton_Bruchdarstellung", "Alle Zahlen als Bruch darstellen"},
         {"SpeedButton_Dezimalbruch", "Alle Zahlen als Dezimalbruch darstellen"},
         {"SpeedButton_Punkte_einzeichnen", "Punkte aus 2 gewählten Spalten einzeichnen"},
+        {"SpeedButton_Tabelle_oeffnen", "Tabelle öffnen …"},
+        {"SpeedButton_Tabelle_speichern", "Tabelle speichern …"},
     };
     for (const auto& [name, hinweis] : knoepfe) {
         QToolButton* k = Knopf(name);
