@@ -8,6 +8,7 @@ pakete=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig locales-all
   xvfb xauth
+  librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 fehlend=()
 for p in "${pakete[@]}"; do
