@@ -27,6 +27,8 @@ public:
     static bool Bildschirm_pruefen(QSize groesse);
     // Reads a constant term from the field; on failure the focus goes back to it.
     bool Zahl_aus_Edit(QLineEdit* feld, Extended& wert);
+    // The point colour as the colour panel would set it (for windows that draw with it).
+    void Punktfarbe_setzen(uint32_t farbe);
 
 public slots:
     // Term fields
