@@ -30,7 +30,10 @@ TEST(Ableitung, CentralOneSidedAndFailing) {
         {"sqrt at 0 is too steep", Ableitung_1, "sqrt(x)", 0, 1e-7L, false, 0, 0},
         {"sqrt at 0 from the right", Ableitung_1, "sqrt(x)", 0, 0.01L, true, wurzel_rechts, 1e-12},
         {"sqrt(-x) at 0 from the left", Ableitung_1, "sqrt(-x)", 0, 0.01L, true, -wurzel_rechts, 1e-12},
-        {"300x is steeper than 200", Ableitung_1, "300x", 1, 1e-7L, false, 0, 0},
+        {"300x is steep but smooth", Ableitung_1, "300x", 1, 1e-7L, true, 300, 1e-6},
+        {"x^4-625 at its zero 5", Ableitung_1, "x^4-625", 5, 1e-7L, true, 500, 1e-4},
+        {"1/x across its pole", Ableitung_1, "1/x", 1e-9L, 5e-8L, false, 0, 0},
+        {"floor just left of its jump", Ableitung_1, "floor(x)", 2 - 1e-8L, 1e-7L, false, 0, 0},
         {"300x has no curvature", Ableitung_2, "300x", 0, 1e-7L, true, 0, 0},
         {"300x'' off the origin", Ableitung_2, "300x", 1, 1e-5L, true, 0, 1e-5},
         {"jump of 1 over 1e-7", Ableitung_1, "floor(x)", 1 - 5e-8L, 1e-7L, false, 0, 0},
@@ -60,6 +63,10 @@ TEST(Ableitung, TangentOfGraphAndOfParametricCurve) {
     EXPECT_NEAR(double(y0), 1, 1e-15);
     EXPECT_NEAR(double(m), 2, 1e-6);
     EXPECT_NEAR(double(n), -1, 1e-6);
+    // A steep smooth curve has a tangent: y = 300x - 2000 at 10.
+    ASSERT_TRUE(Tangente_berechnen("x^3", 0, 10, y0, m, n));
+    EXPECT_NEAR(double(m), 300, 1e-4);
+    EXPECT_NEAR(double(n), -2000, 1e-3);
     EXPECT_FALSE(Tangente_berechnen("abs(x)", 0, 0, y0, m, n));
     EXPECT_FALSE(Tangente_berechnen("ln(x)", 0, -1, y0, m, n));
 
