@@ -239,6 +239,27 @@ void Kreis_zeichnen(QImage& bild, int x, int y, int r, int muster, Stiftstil sti
     Kreis(maler, x, y, r, muster, stil, breite, fuellfarbe, stiftfarbe);
 }
 
+void Vieleck_zeichnen(QImage& bild, std::span<const QPoint> ecken, int muster, Stiftstil stil,
+                      int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
+    if (ecken.empty()) return;
+    QPainter maler(&bild);
+    Maler_vorbereiten(maler);
+    maler.setBrush(Pinsel(muster, fuellfarbe));
+    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Vieleck(maler, ecken.data(), int(ecken.size()));
+}
+
+void Ellipse_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
+                      int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
+    QPainter maler(&bild);
+    Maler_vorbereiten(maler);
+    if (x2 < x1) std::swap(x1, x2);
+    if (y2 < y1) std::swap(y1, y2);
+    maler.setBrush(Pinsel(muster, fuellfarbe));
+    maler.setPen(Stift(stil, breite, stiftfarbe));
+    maler.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2, y2)));
+}
+
 // ---- marks ------------------------------------------------------------------------
 
 void Punktsymbol_zeichnen(QImage& bild, int x, int y, int art, int radius, uint32_t farbe) {

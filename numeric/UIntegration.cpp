@@ -131,21 +131,34 @@ struct Kronrod {
     Extended tol;
     int32_t stuecke = 0;
 
-    // The integral over [u; v]; bisects until the 2-point Gauss and the 5-point
-    // Kronrod values agree. Gives up on pieces that cannot be split any further.
-    Extended stueck(Extended u, Extended v, int tiefe) {
+    // The 2-point Gauss value G and the 5-point Kronrod value K over [u; v].
+    bool werte(Extended u, Extended v, Extended& G, Extended& K) {
         static const Extended g = 1 / std::sqrt(3.0L), k = std::sqrt(6.0L / 7.0L);
+        Extended m = (u + v) / 2, d = (v - u) / 2;
+        Extended g1 = F(m - d * g), g2 = F(m + d * g);
+        Extended k1 = F(m - d * k), k2 = F(m + d * k), fm = F(m);
+        if (!F.ok) return false;
+        G = d * (g1 + g2);
+        K = d * (98 * (k1 + k2) + 243 * (g1 + g2) + 308 * fm) / 495;
+        return true;
+    }
+
+    // The integral over [u; v]; bisects until the Gauss and Kronrod values agree and
+    // the two halves confirm them. Gives up on pieces that cannot be split any further.
+    Extended stueck(Extended u, Extended v, int tiefe) {
         if (!F.ok || ++stuecke > GK_Stuecke_hoechstens) {
             F.ok = false;
             return 0;
         }
-        Extended m = (u + v) / 2, d = (v - u) / 2;
-        Extended g1 = F(m - d * g), g2 = F(m + d * g);
-        Extended k1 = F(m - d * k), k2 = F(m + d * k), fm = F(m);
-        if (!F.ok) return 0;
-        Extended G = d * (g1 + g2);
-        Extended K = d * (98 * (k1 + k2) + 243 * (g1 + g2) + 308 * fm) / 495;
-        if (std::fabs(K - G) <= tol) return K;
+        Extended m = (u + v) / 2, G, K;
+        if (!werte(u, v, G, K)) return 0;
+        if (std::fabs(K - G) <= tol) {
+            // All sample points on one side of a jump let Gauss and Kronrod agree on a
+            // wrong value; the halves see the jump from other points.
+            Extended G1, K1, G2, K2;
+            if (!werte(u, m, G1, K1) || !werte(m, v, G2, K2)) return 0;
+            if (std::fabs(K - (K1 + K2)) <= tol) return K;
+        }
         if (tiefe >= GK_Tiefe_hoechstens || !(u < m && m < v)) {
             F.ok = false;
             return 0;

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace Ui { class TForm1; }
 class QCheckBox;
@@ -109,6 +111,21 @@ public slots:
     void SpeedButton_Raster_1mmClick();
     void SpeedButton_PlotClick();
     void SpeedButton_FontAuswahlClick();
+    // Analysis tools for f, g, h
+    void SpeedButton_Schnitt_f_gClick();
+    void SpeedButton_ExtrempunkteClick();
+    void SpeedButton_WendepunkteClick();
+    void SpeedButton_Integral_f_gClick();
+    void SpeedButton_Flaeche_schraffierenClick();
+    void SpeedButton_U_O_Tr_SummeClick();
+    void SpeedButton_RotationsintegralClick();
+    void SpeedButton_BogenlaengeClick();
+    void SpeedButton_SekanteClick();
+    void SpeedButton_TangenteClick();
+    void SpeedButton_NormaleClick();
+    void SpeedButton_KruemmungskreisClick();
+    void SpeedButton_GrenzwerttabelleClick();
+    void SpeedButton_Schar_in_TabelleClick();
     // Window openers
     void SpeedButton_HilfeClick();
     void SpeedButton_FolgenClick();
@@ -142,6 +159,18 @@ private:
     void Gruppe_Feldtexte();
     void Gruppe_Haken_und_Listen();
     void Gruppe_Felder_lesen();
+
+    // Analysis tools: the first ticked of f, g, h ("Bitte erst Haken ..." and nullopt
+    // when none is), f-(g) when f and g are both ticked, the tool parameter t.
+    std::optional<std::string> Term_waehlen();
+    std::string Differenzterm_waehlen();
+    Extended Werkzeug_t();
+    void Werkzeuge_verbinden();
+    void Punkte_suchen_lassen(bool wendepunkte);
+    // The equation's curve prefix ("f", "g" or "h") of a chosen term.
+    char Kurvenname(const std::string& term) const;
+    // The picture again with the curves on top of what a tool drew ("lösch" off meanwhile).
+    void Kurven_darueber_zeichnen();
 
     std::unique_ptr<Ui::TForm1> ui;
     bool im_verlassen_ = false;      // an Exit handler is running (its focus moves start no other)

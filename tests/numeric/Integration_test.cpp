@@ -265,3 +265,14 @@ TEST(Bogenlaenge, EscapeAsksAndYesCancels) {
 }
 
 }  // namespace
+
+TEST(Schranken, GaussKronrodIsNotFooledByAJumpBetweenItsPoints) {
+    for (Extended eps : {1e-4L, 1e-6L, 1e-9L}) {
+        for (auto [a, wert] : {std::pair{Extended(0), 0.4L}, {Extended(-1), -0.6L}}) {
+            bool ok = false;
+            Extended I = Gauss_Kronrod("sgn(x-0,3)", 0, a, 1, eps, ok);
+            ASSERT_TRUE(ok);
+            EXPECT_NEAR(double(I), double(wert), double(eps)) << double(eps) << " from " << double(a);
+        }
+    }
+}
