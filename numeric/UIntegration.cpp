@@ -145,26 +145,35 @@ struct Kronrod {
 
     // The integral over [u; v]; bisects until the Gauss and Kronrod values agree and
     // the two halves confirm them. Gives up on pieces that cannot be split any further.
-    Extended stueck(Extended u, Extended v, int tiefe) {
+    // `bekannt` carries G and K of this piece when the parent already computed them.
+    Extended stueck(Extended u, Extended v, int tiefe, const Extended* bekannt = nullptr) {
         if (!F.ok || ++stuecke > GK_Stuecke_hoechstens) {
             F.ok = false;
             return 0;
         }
         Extended m = (u + v) / 2, G, K;
-        if (!werte(u, v, G, K)) return 0;
+        if (bekannt) {
+            G = bekannt[0];
+            K = bekannt[1];
+        } else if (!werte(u, v, G, K)) {
+            return 0;
+        }
+        Extended haelften[2][2];
+        bool geteilt = false;
         if (std::fabs(K - G) <= tol) {
             // All sample points on one side of a jump let Gauss and Kronrod agree on a
             // wrong value; the halves see the jump from other points.
-            Extended G1, K1, G2, K2;
-            if (!werte(u, m, G1, K1) || !werte(m, v, G2, K2)) return 0;
-            if (std::fabs(K - (K1 + K2)) <= tol) return K;
+            if (!werte(u, m, haelften[0][0], haelften[0][1]) || !werte(m, v, haelften[1][0], haelften[1][1]))
+                return 0;
+            if (std::fabs(K - (haelften[0][1] + haelften[1][1])) <= tol) return K;
+            geteilt = true;
         }
         if (tiefe >= GK_Tiefe_hoechstens || !(u < m && m < v)) {
             F.ok = false;
             return 0;
         }
-        Extended links = stueck(u, m, tiefe + 1);
-        return links + stueck(m, v, tiefe + 1);
+        Extended links = stueck(u, m, tiefe + 1, geteilt ? haelften[0] : nullptr);
+        return links + stueck(m, v, tiefe + 1, geteilt ? haelften[1] : nullptr);
     }
 };
 

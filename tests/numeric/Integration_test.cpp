@@ -201,7 +201,7 @@ TEST(Schranken, GaussKronrodEndsOnJumpsAndPoles) {
         bool ok = !f.ok;
         Extended I = 0;
         double s = Sekunden([&] { I = Gauss_Kronrod(f.term, 0, f.a, f.b, 1e-12L, ok); });
-        EXPECT_LT(s, 3.0);   // generous: a hang takes far longer, a loaded machine not
+        EXPECT_LT(s, 10.0);   // gives up in well under a second alone; generous for a loaded machine
         EXPECT_EQ(ok, f.ok);
         // The engine treats |x| below its jump tolerance as the jump itself.
         if (f.ok) {
