@@ -192,13 +192,16 @@ bool Schar_gekappt(const Scharbereich& s) {
 }
 
 void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
-                    Extended start, Extended ende) {
+                    Extended start, Extended ende, const Scharbereich& bereich) {
     if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return;
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    const bool schar = Schar.alle_t && Ist_Scharterm(term);
+    const bool schar = bereich.alle_t && Ist_Scharterm(term);
     const Extended dx = (KOS.xre - KOS.xli) / KOS.Bildbreite;
-    std::vector<Extended> t_werte = Scharwerte(Schar);
+    std::vector<Extended> t_werte = Scharwerte(bereich);
+    // The integrals of the integral function record their limits like any other;
+    // a tool reading the state afterwards must find its own.
+    const Integrationszustand integration_vorher = Integration;
     // A term without t gives the same curve in the same colour for every member.
     if (!Ist_Scharterm(term)) t_werte.resize(1);
     for (size_t i = 0; i < t_werte.size(); ++i) {
@@ -206,10 +209,11 @@ void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int l
         maler.setPen(Stift(f, linienart));
         Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint()};
         if (art == Kurve_Integralfunktion)
-            Integralfunktion(zug, start, ende, dx, Schar.u);
+            Integralfunktion(zug, start, ende, dx, bereich.u);
         else
             Punkte_ueber_Intervall(zug, start, ende, dx);
     }
+    Integration = integration_vorher;
 }
 
 void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart) {
@@ -234,11 +238,9 @@ bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
         Dialog().Meldung("yu >= yo  !");
         return false;
     }
-    Schar.t1 = Feldwert(p.Schar_t1);
-    Schar.t2 = Feldwert(p.Schar_t2);
-    Schar.delta_t = Feldwert(p.delta_t);
-    Schar.u = Feldwert(p.u);
-    Schar.alle_t = p.alle_t;
+    const Scharbereich bereich{Feldwert(p.Schar_t1), Feldwert(p.Schar_t2), Feldwert(p.delta_t), p.alle_t,
+                               Feldwert(p.u)};
+    Schar = bereich;
     if (p.loeschen) KOS_zeichnen(bild);
     struct Eintrag { const Kurvenstil& stil; int art; const std::string& term; Extended a, b; };
     const Eintrag kurven[] = {
@@ -255,11 +257,11 @@ bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
     bool schar = false;
     for (const Eintrag& e : kurven)
         if (e.stil.zeichnen) {
-            Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b);
+            Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b, bereich);
             schar = schar || Ist_Scharterm(e.term);
         }
     if (p.x_gleich_a.zeichnen) Senkrechte_zeichnen(bild, p.aStart, p.x_gleich_a.Farbe, p.x_gleich_a.Linienart);
     if (p.x_gleich_b.zeichnen) Senkrechte_zeichnen(bild, p.bEnde, p.x_gleich_b.Farbe, p.x_gleich_b.Linienart);
-    if (schar && Schar_gekappt(Schar)) Dialog().Meldung(Meldung_Schar_gekappt);
+    if (schar && Schar_gekappt(bereich)) Dialog().Meldung(Meldung_Schar_gekappt);
     return true;
 }

@@ -17,8 +17,8 @@ enum Kurvenart : int {
     Kurve_Umkehrrelation = 4, Kurve_Integralfunktion = 5, Kurve_Kruemmung = 6
 };
 
-// The family range the main window owns ("t von" = alle_t). Kurve_zeichnen reads it;
-// u is the lower limit of the integral function F(u, x).
+// The family range the main window owns ("t von" = alle_t), kept in Schar for the
+// windows that draw with it; u is the lower limit of the integral function F(u, x).
 struct Scharbereich {
     Extended t1 = 1, t2 = 4, delta_t = 0.5L;
     bool alle_t = false;
@@ -45,10 +45,11 @@ uint32_t Farbe_nach_Index(int i);
 // A term counts as a family term when its upper-cased text contains T or K.
 bool Ist_Scharterm(const std::string& term);
 
-// One curve kind of one term for every family member of Schar, drawn over [start; ende]
-// (for the integral function from u outwards) in the colour and line style (0..5).
+// One curve kind of one term for every family member of `schar`, drawn over
+// [start; ende] (for the integral function from schar.u outwards) in the colour and
+// line style (0..5). Leaves the integration state as it found it.
 void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
-                    Extended start, Extended ende);
+                    Extended start, Extended ende, const Scharbereich& schar);
 
 // The vertical line at x = value of the term (evaluated at x = 0, t = 0).
 void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart);
@@ -75,8 +76,8 @@ struct Plotauftrag {
 };
 
 // The Plot command's picture: refuses an empty world window with "xli >= xre  !" or
-// "yu >= yo  !" through Dialog() and returns false, drawing nothing; otherwise sets
-// Schar from the texts, clears to the empty coordinate system if asked, and draws
+// "yu >= yo  !" through Dialog() and returns false, drawing nothing; otherwise stores
+// the family range read from the texts in Schar (the one place a drawing writes it), clears to the empty coordinate system if asked, and draws
 // f, g, h, f', f'', f''', the inverse, F, the curvature and x = a, x = b in that order;
 // says so afterwards when a ticked family had to be cut to Scharglieder_max members.
 // The table points ("Punkte") are the caller's to draw afterwards.

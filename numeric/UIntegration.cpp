@@ -195,16 +195,6 @@ namespace {
 
 constexpr int Romberg_Stufen = 9;
 
-struct Romberg_Ausgabe {
-    bool an;
-    TTabelle* tabelle;
-    bool fix;
-    int P, D;
-    void zahl(int spalte, int zeile, Extended x) const {
-        if (an) tabelle->Zelle(spalte, zeile) = Zahl_formatieren(fix, P, D, x);
-    }
-};
-
 // Trapezoid sum with n panels, every point evaluated anew.
 Extended Trapezsumme(Integrand& F, Extended lo, Extended hi, int n) {
     Extended H = (hi - lo) / n, S = (F(lo) + F(hi)) / 2;
@@ -212,30 +202,34 @@ Extended Trapezsumme(Integrand& F, Extended lo, Extended hi, int n) {
     return H * S;
 }
 
+// Only finite entries are kept, so a failed run hands out what was formed before.
 Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
-                         const Romberg_Ausgabe& aus) {
+                         Romberg_Verlauf& v) {
     ok = true;
+    v.Laenge.fill(0);
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
     if (a == b) return 0;
-    auto& T = Integration.Romberg_Tabelle;
+    auto& T = v.T;
+    auto eintragen = [&](int j, int m, Extended wert) {
+        if (!std::isfinite(wert)) return false;
+        T[j][m] = wert;
+        v.Laenge[j] = m + 1;
+        return true;
+    };
     Integrand F{term, t};
-    T[0][0] = Trapezsumme(F, lo, hi, 1);
-    if (!F.ok || !std::isfinite(T[0][0])) return Fehlschlag(ok);
-    aus.zahl(1, 1, T[0][0]);
+    Extended T00 = Trapezsumme(F, lo, hi, 1);
+    if (!F.ok || !eintragen(0, 0, T00)) return Fehlschlag(ok);
     int k = 0;
     do {
         ++k;
-        T[0][k] = Trapezsumme(F, lo, hi, 1 << k);
-        if (!F.ok || !std::isfinite(T[0][k])) return Fehlschlag(ok);
-        aus.zahl(k + 1, 1, T[0][k]);
+        Extended T0k = Trapezsumme(F, lo, hi, 1 << k);
+        if (!F.ok || !eintragen(0, k, T0k)) return Fehlschlag(ok);
         Extended vier_j = 1;
         for (int j = 1; j <= k; ++j) {
             int m = k - j;
             vier_j *= 4;
-            T[j][m] = (vier_j * T[j - 1][m + 1] - T[j - 1][m]) / (vier_j - 1);
-            if (!std::isfinite(T[j][m])) return Fehlschlag(ok);
-            aus.zahl(m + 1, j + 1, T[j][m]);
+            if (!eintragen(j, m, (vier_j * T[j - 1][m + 1] - T[j - 1][m]) / (vier_j - 1))) return Fehlschlag(ok);
         }
     } while (!(std::fabs(T[k][0] - T[k - 1][1]) < std::fabs(eps)) && k < Romberg_Stufen);
     return Orientiert(T[k][0]);
@@ -244,12 +238,13 @@ Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extend
 }  // namespace
 
 Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok) {
-    return Romberg_rechnen(term, t, a, b, eps, ok, Romberg_Ausgabe{false, nullptr, false, 0, 0});
+    Romberg_Verlauf v;
+    return Romberg_rechnen(term, t, a, b, eps, ok, v);
 }
 
 Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
-                 bool tabellieren, TTabelle& tabelle, bool fix, int P, int D) {
-    return Romberg_rechnen(term, t, a, b, eps, ok, Romberg_Ausgabe{tabellieren, &tabelle, fix, P, D});
+                 Romberg_Verlauf& verlauf) {
+    return Romberg_rechnen(term, t, a, b, eps, ok, verlauf);
 }
 
 namespace {

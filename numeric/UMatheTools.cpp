@@ -181,55 +181,38 @@ namespace {
 
 constexpr int Newton_Schritte_hoechstens = 150;
 
-struct Newton_Protokoll {
-    bool an;
-    TTabelle* tabelle;
-    bool fix;
-    int P, D;
-    void schreiben(int spalte, int zeile, const std::string& text) const {
-        if (an && zeile < Tabellenzeilen) tabelle->Zelle(spalte, zeile) = text;
-    }
-    void zahl(int zeile, Extended x) const {
-        if (an) schreiben(2, zeile, Zahl_formatieren(fix, P, D, x));
-    }
-};
-
-Extended Newton(const std::string& term, Extended t, Extended x0, bool& ok, const Newton_Protokoll& prot) {
+// Newton from x0; every iterate goes to `verlauf` when one is given.
+Extended Newton(const std::string& term, Extended t, Extended x0, bool& ok, Newton_Verlauf* verlauf) {
     ok = true;
-    prot.schreiben(1, 1, " i = 0");
-    prot.zahl(1, x0);
+    if (verlauf) *verlauf = Newton_Verlauf{{x0}, false};
     Extended x = x0, dx;
     int i = 0;
     do {
         ++i;
-        prot.schreiben(1, i + 1, " i = " + std::to_string(i));
         Extended y = Term_auswerten(term, x, t);
         bool m_ok = !Parser.Term_Fehler;
         Extended m = m_ok ? Ableitung_1(term, t, x, 1e-7L, m_ok) : 0;
         dx = m_ok && m != 0 ? y / m : 0;
         if (!m_ok || m == 0 || !std::isfinite(dx) || !std::isfinite(x - dx)) {
             ok = false;
-            prot.schreiben(2, i + 1, "Abbruch !");
+            if (verlauf) verlauf->abgebrochen = true;
             return x0;
         }
         x -= dx;
-        prot.zahl(i + 1, x);
+        if (verlauf) verlauf->x.push_back(x);
     } while (std::fabs(dx) >= 1e-10L && i <= Newton_Schritte_hoechstens);
     ok = i <= Newton_Schritte_hoechstens;
-    if (!ok) return x0;
-    prot.schreiben(2, i + 2, " (Lösung)");
-    return x;
+    return ok ? x : x0;
 }
 
 }  // namespace
 
 Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok) {
-    return Newton(term, t, x0, ok, Newton_Protokoll{false, nullptr, false, 0, 0});
+    return Newton(term, t, x0, ok, nullptr);
 }
 
-Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok,
-                           bool protokoll, TTabelle& tabelle, bool fix, int P, int D) {
-    return Newton(term, t, x0, ok, Newton_Protokoll{protokoll, &tabelle, fix, P, D});
+Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok, Newton_Verlauf& verlauf) {
+    return Newton(term, t, x0, ok, &verlauf);
 }
 
 void Min_Max_suchen(const std::string& term, Extended t, Extended a, Extended b, int n,

@@ -1,16 +1,17 @@
 // Numerics on term values: difference quotients with one-sided fall-backs,
-// tangent and curvature quantities, Newton's method (optionally protocolled into
-// the table), grid search for extremes, definite integrals (doubling rules,
-// adaptive Gauss-Kronrod, Romberg with its scheme), arc length, and the matrix
-// routines shared by the matrix window, regression and interpolation.
+// tangent and curvature quantities, Newton's method (optionally with its steps),
+// grid search for extremes, definite integrals (doubling rules, adaptive
+// Gauss-Kronrod, Romberg with its scheme), arc length, and the matrix routines
+// shared by the matrix window, regression and interpolation.
 // Every routine reports failure through its success flag; none shows a message
-// except the arc length (start note, size limit, Escape question).
+// except the arc length (start note, size limit, Escape question). Where a routine
+// hands out its steps it returns them as data; table/UNumerik_Protokolle writes them.
 #pragma once
 #include "engine/UFunktionsParser.h"
-#include "table/UStringGrid.h"
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // ---- differentiation and roots ------------------------------------------------
 
@@ -25,10 +26,14 @@ bool Tangente_Parameterkurve(const std::string& term_x, const std::string& term_
 bool Kruemmung_berechnen(const std::string& term, Extended t, Extended x0, Extended h,
                          Extended& kappa, Extended& r, Extended& xm, Extended& ym);
 Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok);
-// The same with every step written into columns 1 and 2 of the table (row 1: start),
-// the values formatted by Zahl_formatieren(fix, P, D).
-Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok,
-                           bool protokoll, TTabelle& tabelle, bool fix, int P, int D);
+// Newton's iterates: x[0] the start, x[i] after step i. `abgebrochen`: step x.size()
+// found no usable slope (or left the number range) and the run stopped there.
+struct Newton_Verlauf {
+    std::vector<Extended> x;
+    bool abgebrochen = false;
+};
+// The same, handing out every iterate.
+Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok, Newton_Verlauf& verlauf);
 // Positions of the largest and the smallest value on the grid a + i(b-a)/n, i = 0..n.
 void Min_Max_suchen(const std::string& term, Extended t, Extended a, Extended b, int n,
                     Extended& x_max, Extended& x_min);
@@ -44,7 +49,6 @@ using Romberg_Schema = std::array<std::array<Extended, Romberg_Groesse>, Romberg
 struct Integrationszustand {
     uint8_t Integrationsmethode = Methode_Gauss_Kronrod;
     bool Grenzen_vertauscht = false;   // the last routine swapped its limits and negated its result
-    Romberg_Schema Romberg_Tabelle{};  // [level j][index m]; rows and columns 0..9 in use
 };
 extern Integrationszustand Integration;
 
@@ -68,10 +72,16 @@ constexpr int32_t GK_Stuecke_hoechstens = 1 << 20;
 Extended Gauss_Kronrod(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok);
 
 Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok);
-// The same, with the scheme written into the table when `tabellieren` is set:
-// trapezoid sums in row 1, extrapolation level j in row j + 1, from column 1.
+// The scheme as far as it was formed: T[j][m] for m < Laenge[j]; level 0 holds the
+// trapezoid sums with 2^m panels, level j the j-th extrapolation. Levels and
+// indices 0..9 are in use; a failed run keeps what was formed before the failure.
+struct Romberg_Verlauf {
+    Romberg_Schema T{};
+    std::array<int, Romberg_Groesse> Laenge{};
+};
+// The same, handing out the scheme.
 Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,
-                 bool tabellieren, TTabelle& tabelle, bool fix, int P, int D);
+                 Romberg_Verlauf& verlauf);
 
 // Polygon length of the graph over [a; b]; shows its start note and can be
 // cancelled with Escape. Negated when a > b.
@@ -83,11 +93,18 @@ using Matrix = std::array<std::array<Extended, 42>, 45>;   // [row][column], use
 constexpr int Matrix_Zeilen_hoechstens = 44, Matrix_Spalten_hoechstens = 41;
 
 void Matrix_rref(Matrix& A, int m, int n);
-// The same elimination; after every step `schritt` is called with the current matrix.
-void Matrix_rref(Matrix& A, int m, int n, void (*schritt)(const Matrix&, int m, int n, void* daten), void* daten);
-// The elimination written into the table (rows m+3 .. 2m+2, columns 3 .. n+2) with
-// the message "Taste drücken" after every step.
-void Matrix_rref_schrittweise(Matrix& A, int m, int n, TTabelle& tabelle);
+// One moment of the elimination worth showing: an entry (zeile, spalte) rejected as
+// pivot, a pivot found there, the exchange bringing it to row `zeile`, the division
+// of that row, the elimination in that column. `A` holds the m x n entries row by
+// row after the step; it is empty when the step changed nothing (rejection, pivot found).
+enum class Eliminationsart { verworfen, Pivot_gefunden, getauscht, geteilt, eliminiert };
+struct Eliminationsschritt {
+    Eliminationsart art;
+    int zeile, spalte;
+    std::vector<Extended> A;
+};
+// The same elimination, handing out every step in order.
+std::vector<Eliminationsschritt> Matrix_rref_verfolgen(Matrix& A, int m, int n);
 Extended Determinante(Matrix A, int m);
 int Rang(Matrix A, int m, int n);
 Matrix Einheitsmatrix(int n);

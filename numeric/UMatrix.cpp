@@ -2,11 +2,12 @@
 // in numeric/UMatheTools.h. Matrices are addressed from (1, 1).
 #include "numeric/UMatheBasisOp.h"
 #include "numeric/UMatheTools.h"
-#include "platform/Dialoge.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,51 +28,47 @@ Extended Begrenzt(Extended v, bool* ueberlauf = nullptr) {
     return std::signbit(v) ? -std::numeric_limits<Extended>::max() : std::numeric_limits<Extended>::max();
 }
 
-using Schritt = void (*)(const Matrix&, int, int, void*);
-
 // Gauss-Jordan with the first usable pivot of each column (no search for the
-// largest, so the steps are the ones a student does by hand).
-void rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
+// largest, so the steps are the ones a student does by hand). Every step goes to
+// `spur` when one is given.
+void rref(Matrix& A, int m, int n, std::vector<Eliminationsschritt>* spur) {
     if (!Masse_gueltig(m, n)) return;
-    auto zeigen = [&] { if (schritt) schritt(A, m, n, daten); };
+    auto zeigen = [&](Eliminationsart art, int zeile, int spalte) {
+        if (!spur) return;
+        Eliminationsschritt s{art, zeile, spalte, {}};
+        if (art != Eliminationsart::verworfen && art != Eliminationsart::Pivot_gefunden) {
+            s.A.reserve(size_t(m) * size_t(n));
+            for (int i = 1; i <= m; ++i)
+                for (int j = 1; j <= n; ++j) s.A.push_back(A[i][j]);
+        }
+        spur->push_back(std::move(s));
+    };
     int k = 1, j = 1;
     while (k <= m && j <= n) {
         int p = 0;
         for (int i = k; i <= m && p == 0; ++i) {
             if (std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
-            else zeigen();
+            else zeigen(Eliminationsart::verworfen, i, j);
         }
         if (p == 0) {
             ++j;
             continue;
         }
-        zeigen();
+        zeigen(Eliminationsart::Pivot_gefunden, p, j);
         for (int s = 1; s <= n; ++s) std::swap(A[p][s], A[k][s]);
-        zeigen();
+        zeigen(Eliminationsart::getauscht, k, j);
         Extended pivot = A[k][j];
         for (int s = 1; s <= n; ++s) A[k][s] = Begrenzt(A[k][s] / pivot);
-        zeigen();
+        zeigen(Eliminationsart::geteilt, k, j);
         for (int i = 1; i <= m; ++i) {
             if (i == k) continue;
             Extended f = A[i][j];
             for (int s = 1; s <= n; ++s) A[i][s] = Begrenzt(A[i][s] - Begrenzt(f * A[k][s]));
         }
-        zeigen();
+        zeigen(Eliminationsart::eliminiert, k, j);
         ++k;
         ++j;
     }
-}
-
-struct Tabellenspur {
-    TTabelle* tabelle;
-};
-
-void In_Tabelle_zeigen(const Matrix& A, int m, int n, void* daten) {
-    TTabelle& tab = *static_cast<Tabellenspur*>(daten)->tabelle;
-    for (int i = 1; i <= m; ++i)
-        for (int j = 1; j <= n && j + 2 < Tabellenspalten; ++j)
-            tab.Zelle(j + 2, m + 2 + i) = Zahl_allgemein(A[i][j]);
-    Dialog().Meldung("Taste drücken");
 }
 
 // Product of the pivots with row exchanges; the fall-back when condensation overflows.
@@ -128,13 +125,12 @@ bool Kondensation(Matrix& A, int m, Extended& det) {
 
 }  // namespace
 
-void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, nullptr, nullptr); }
+void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, nullptr); }
 
-void Matrix_rref(Matrix& A, int m, int n, Schritt schritt, void* daten) { rref(A, m, n, schritt, daten); }
-
-void Matrix_rref_schrittweise(Matrix& A, int m, int n, TTabelle& tabelle) {
-    Tabellenspur spur{&tabelle};
-    rref(A, m, n, In_Tabelle_zeigen, &spur);
+std::vector<Eliminationsschritt> Matrix_rref_verfolgen(Matrix& A, int m, int n) {
+    std::vector<Eliminationsschritt> spur;
+    rref(A, m, n, &spur);
+    return spur;
 }
 
 Extended Determinante(Matrix A, int m) {

@@ -11,7 +11,6 @@
 #include "engine/UFunktionsParser.h"
 #include "graphics/U_KOS.h"
 #include "platform/Dialoge.h"
-#include "table/UStringGrid.h"
 #include "ui_UTessara.h"
 
 #include <QApplication>
@@ -71,25 +70,6 @@ char32_t Filter_anwenden(Tastenfilter f, char32_t taste) {
     return taste;
 }
 
-// The other windows are reached by their controls' names, so that this window
-// needs nothing of theirs but the names the program gives them.
-void Feld_setzen(QWidget* fenster, const char* name, const char* text) {
-    if (auto* feld = fenster->findChild<QLineEdit*>(name)) feld->setText(QString::fromUtf8(text));
-}
-void Auswahl_setzen(QWidget* fenster, const char* name, int index) {
-    if (auto* box = fenster->findChild<QComboBox*>(name)) box->setCurrentIndex(index);
-}
-void Haken_setzen(QWidget* fenster, const char* name, bool an) {
-    if (auto* box = fenster->findChild<QCheckBox*>(name)) box->setChecked(an);
-}
-void Freigeben(QWidget* fenster, const char* name, bool frei) {
-    if (auto* w = fenster->findChild<QWidget*>(name)) w->setEnabled(frei);
-}
-void Handler_ausfuehren(QWidget* fenster, const char* name) {
-    if (fenster->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(
-            (std::string(name) + "()").c_str())) >= 0)
-        QMetaObject::invokeMethod(fenster, name);
-}
 void Fenster_zeigen(QWidget* fenster) {
     fenster->show();
     fenster->raise();
@@ -107,10 +87,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     Grafiken_einrichten();
     Verbindungen_herstellen();
     if (!Bildschirm_ausreichend()) return;
-    KOS.Bildlinks = 0;
-    KOS.Bildoben = 0;
-    KOS.Bildbreite = 640;
-    KOS.Bildhoehe = 640;
     Standard_Werte_einstellen();
 }
 
@@ -241,43 +217,16 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
     }
 }
 
-void TForm1::SpeedButton_HilfeClick() { Fenster_zeigen(static_cast<QWidget*>(Form2)); }
-void TForm1::SpeedButton_2D_AbbildungenClick() { Fenster_zeigen(static_cast<QWidget*>(Form4)); }
-void TForm1::SpeedButton_BaumdiagrammeClick() { Fenster_zeigen(static_cast<QWidget*>(Form5)); }
+void TForm1::SpeedButton_HilfeClick() { Fenster_zeigen(Form2); }
+void TForm1::SpeedButton_2D_AbbildungenClick() { Fenster_zeigen(Form4); }
+void TForm1::SpeedButton_BaumdiagrammeClick() { Fenster_zeigen(Form5); }
 
 void TForm1::SpeedButton_FolgenClick() {
-    auto* f3 = static_cast<QWidget*>(Form3);
-    Feld_setzen(f3, "Edit_n0", "1");
-    Feld_setzen(f3, "Edit_x_n0", "0,5");
-    Feld_setzen(f3, "Edit_Iterationstiefe", "500");
-    Feld_setzen(f3, "Edit_Param_k1", "-pi");
-    Feld_setzen(f3, "Edit_Param_k2", "pi");
-    Feld_setzen(f3, "Edit_delta_Phi", "pi/720");
-    Feld_setzen(f3, "Edit_xParam", "x·cos(t)");
-    Feld_setzen(f3, "Edit_yParam", "3x/5·sin(t)");
-    Feld_setzen(f3, "Edit_Folge", "5n/(2n+3)");
-    Haken_setzen(f3, "CheckBox_Web", false);
-    Freigeben(f3, "CheckBox_Web", false);
-    Freigeben(f3, "Label_Iterationstiefe", false);
-    Freigeben(f3, "Edit_Iterationstiefe", false);
-    for (const char* box : {"CheckBox_Polar_Wahl", "CheckBox_Param", "CheckBox_Folge", "CheckBox_Web", "CheckBox_rekursiv"})
-        Haken_setzen(f3, box, false);
-    for (const char* h : {"Edit_x_n0Exit", "Edit_n0Exit", "Edit_IterationstiefeExit", "Edit_Param_k1Exit",
-                          "Edit_Param_k2Exit", "Edit_delta_PhiExit"})
-        Handler_ausfuehren(f3, h);
-    Fenster_zeigen(f3);
+    Form3->Oeffnen_vorbereiten();
+    Fenster_zeigen(Form3);
 }
 
 void TForm1::SpeedButton_StatistikClick() {
-    auto* f6 = static_cast<QWidget*>(Form6);
-    Feld_setzen(f6, "Edit_Mat_n", "2");
-    Feld_setzen(f6, "Edit_skalar_r", "3/100");
-    Auswahl_setzen(f6, "ComboBox_DiagrammTyp", 0);
-    Auswahl_setzen(f6, "ComboBox_RegressionsModelle", 1);
-    Auswahl_setzen(f6, "ComboBox_DiagrPlotNr", 0);
-    Auswahl_setzen(f6, "ComboBox_Punkte_ab_Spalte", 0);
-    Auswahl_setzen(f6, "ComboBox_MatrixOps", 0);
-    Tabelle_einrichten(Tabelle);
-    Markierung_aufheben(Tabelle);
-    Fenster_zeigen(f6);
+    Form6->Oeffnen_vorbereiten();
+    Fenster_zeigen(Form6);
 }

@@ -136,105 +136,91 @@ void TForm1::Standard_Werte_einstellen() {
     SpeedButton_Raster_mittelClick();  // 14: 5 mm grid, then Plot
 }
 
+// Every group assigns its default-constructed state and fills the controls from it,
+// so the state structs' initialisers are the one list of defaults.
+
 void TForm1::Gruppe_Text_und_Marken() {
-    Hauptfenster.Text = Texteinfuegung{};
+    Hauptfenster = Hauptfensterzustand{};
     ui->Edit_Text_in_Grafik->setText(QString::fromStdString(Hauptfenster.Text.Einfuegetext));
     ui->Edit_Text_in_Grafik->resize(176, 20);
     Texteinfuegung_zeigen();
-
-    Marken.Punktfarbe = Farbe_rot;
-    Marken.Punktradius = 3;
-    Marken.Punkteart = 1;
-    Linienart_waehlen(1);
-    Marken.Linienfarbe = Farbe_blau;
-    Marken.Fuell_Linienbreite = 1;
-    Marken.Fuell_Linienstil = Stiftstil::durchgezogen;
-    Marken.Fuellmuster = 5;
-    Marken.Fuellfarbe = Farbe_fuchsia;
+    Marken = Markeneinstellungen{};
+    Linienart_waehlen(Marken.Linienart);
 }
 
 void TForm1::Gruppe_Raster_und_Zahlen() {
-    KOS_Einstellungen& k = KOS_Stil;
-    k.Rasterfarbe = Farbe_RGB(214, 214, 214);
-    k.Grobraster = true;
-    k.Raster_an = true;   // dotted, one line per tick, until the 5 mm grid is chosen at the end
-    k.Rasterstil = Stiftstil::gepunktet;
-    k.Rasterteilung = 1;
-    k.Skala_an = true;
-    k.Strichbreite = 1;
-    k.Zahlen_an = true;
-    k.Achsenbreite = 1;
-    k.Zahlenhoehe = 8;
-    k.Zahlenstil = Schriftstil::normal;
-    k.Beschriftungsgroesse = 9;
-    k.Beschriftungsstil = Schriftstil::fett;
-    k.Beschriftungsschrift = "Arial";
-    k.xAchse_an = k.yAchse_an = true;
-    k.Pfeillaenge = 11;
-    k.Pfeilbreite = 4;
-    k.Beschriftung_x = std::string(1, 'x');
-    k.Beschriftung_y = std::string(1, 'y');
-
-    Zahlausgabe.Nachkommastellen = 6;
-    Zahlausgabe.Gesamtstellen = 9;
-    Zahlausgabe.Fixkomma = false;
-    Zahlausgabe.Bruchdarstellung = false;
-    Integration.Integrationsmethode = Methode_Gauss_Kronrod;
-
-    Hauptfenster.Zoomstufe = 0;
-    Hauptfenster.Zoomgrenze = 32;
-    Hauptfenster.Zoomfaktor = 2;
+    KOS_Stil = KOS_Einstellungen{};
+    // The coefficients are working data of the tools, not a setting.
+    const auto koeffizienten = Zahlausgabe.Koeffizienten;
+    Zahlausgabe = Zahlausgabezustand{};
+    Zahlausgabe.Koeffizienten = koeffizienten;
+    Integration = Integrationszustand{};
+    // Shown down until the 5 mm grid is chosen at the end.
     ui->SpeedButton_Raster_gestrichelt->setChecked(true);
-
-    KOS.Bildbreite_cm = KOS.Bildtiefe_cm = 16;
-    ui->Edit_Bildbreite->setText("16");
-    ui->Edit_Bildtiefe->setText("16");
+    KOS = Koordinatensystem{};
+    ui->Edit_Bildbreite->setText(QString::number(KOS.Bildbreite_cm));
+    ui->Edit_Bildtiefe->setText(QString::number(KOS.Bildtiefe_cm));
 }
 
 void TForm1::Gruppe_Feldtexte() {
-    const std::pair<QLineEdit*, const char*> texte[] = {
-        {ui->Edit_xa, "-8"}, {ui->Edit_xe, "8"}, {ui->Edit_ya, "-8"}, {ui->Edit_ye, "8"},
-        {ui->Edit_xscl, "1"}, {ui->Edit_yscl, "1"},
-        {ui->Edit_xaSchar, "-8"}, {ui->Edit_xeSchar, "8"}, {ui->Edit_xaSchar_g, "-8"},
-        {ui->Edit_xeSchar_g, "8"}, {ui->Edit_xaSchar_h, "-8"}, {ui->Edit_xeSchar_h, "8"},
-        {ui->Edit_Schar_t1, "1"}, {ui->Edit_Schar_t2, "4"}, {ui->Edit_delta_t, "0,5"},
-        {ui->Edit_aStart, "-8"}, {ui->Edit_bEnde, "8"}, {ui->Edit_delta_x, "1"},
-        {ui->Edit_xBeschrift, "x"}, {ui->Edit_yBeschrift, "y"},
-        {ui->Edit_fSchar, "-0,2tx³+0,4t²x"}, {ui->Edit_gSchar, "x·cos(x)"}, {ui->Edit_hSchar, "sgn(x+1,5)"}};
-    for (const auto& [feld, text] : texte) feld->setText(QString::fromUtf8(text));
+    auto zahl = [](Extended x) { return QString::fromStdString(Zahl_allgemein(x)); };
+    const Koordinatensystem& k = KOS;
+    const Hauptfensterzustand& h = Hauptfenster;
+    const Scharbereich schar{};
+    const Plotauftrag terme{};
+    const std::pair<QLineEdit*, QString> texte[] = {
+        {ui->Edit_xa, zahl(k.xli)}, {ui->Edit_xe, zahl(k.xre)}, {ui->Edit_ya, zahl(k.yu)}, {ui->Edit_ye, zahl(k.yo)},
+        {ui->Edit_xscl, zahl(k.xscl)}, {ui->Edit_yscl, zahl(k.yscl)},
+        {ui->Edit_xaSchar, zahl(h.xaSchar)}, {ui->Edit_xeSchar, zahl(h.xeSchar)},
+        {ui->Edit_xaSchar_g, zahl(h.xaSchar_g)}, {ui->Edit_xeSchar_g, zahl(h.xeSchar_g)},
+        {ui->Edit_xaSchar_h, zahl(h.xaSchar_h)}, {ui->Edit_xeSchar_h, zahl(h.xeSchar_h)},
+        {ui->Edit_Schar_t1, zahl(schar.t1)}, {ui->Edit_Schar_t2, zahl(schar.t2)},
+        {ui->Edit_delta_t, zahl(schar.delta_t)},
+        {ui->Edit_aStart, zahl(h.aStart)}, {ui->Edit_bEnde, zahl(h.bEnde)}, {ui->Edit_delta_x, zahl(h.delta_x)},
+        {ui->Edit_xBeschrift, QString::fromStdString(KOS_Stil.Beschriftung_x)},
+        {ui->Edit_yBeschrift, QString::fromStdString(KOS_Stil.Beschriftung_y)},
+        {ui->Edit_fSchar, QString::fromStdString(terme.Term_f)}, {ui->Edit_gSchar, QString::fromStdString(terme.Term_g)},
+        {ui->Edit_hSchar, QString::fromStdString(terme.Term_h)}};
+    for (const auto& [feld, text] : texte) feld->setText(text);
 }
 
 void TForm1::Gruppe_Haken_und_Listen() {
-    for (QCheckBox* box : {ui->CheckBox_xAchse, ui->CheckBox_yAchse, ui->CheckBox_Skalierung,
-                           ui->CheckBox_Zahlen_an_Achsen, ui->CheckBox_loeschen})
-        Haken(box, true);
+    const KOS_Einstellungen& k = KOS_Stil;
+    const std::pair<QCheckBox*, bool> haken[] = {
+        {ui->CheckBox_xAchse, k.xAchse_an}, {ui->CheckBox_yAchse, k.yAchse_an},
+        {ui->CheckBox_Skalierung, k.Skala_an}, {ui->CheckBox_Zahlen_an_Achsen, k.Zahlen_an},
+        {ui->CheckBox_loeschen, Plotauftrag{}.loeschen}, {ui->CheckBox_Achsen_dick, k.Achsenbreite > 1},
+        {ui->CheckBox_DatenPkte_verbinden, Marken.DatenPkte_verbinden},
+        {ui->CheckBox_Fixkomma, Zahlausgabe.Fixkomma}, {ui->CheckBox_Bruchdarstellung, Zahlausgabe.Bruchdarstellung},
+        {ui->CheckBox_alle_t_verwenden, Scharbereich{}.alle_t}, {ui->CheckBox_Punkte, false}};
+    for (const auto& [box, an] : haken) Haken(box, an);
     {
         // Its handler would plot the old world window before the fields are read
         // (and complain about it); the picture is drawn at the end anyway.
         QSignalBlocker still(ui->CheckBox_Grobraster);
-        Haken(ui->CheckBox_Grobraster, true);
-        KOS_Stil.Grobraster = true;
+        Haken(ui->CheckBox_Grobraster, k.Grobraster);
     }
-    for (QCheckBox* box : {ui->CheckBox_Achsen_dick, ui->CheckBox_DatenPkte_verbinden, ui->CheckBox_Fixkomma,
-                           ui->CheckBox_Bruchdarstellung, ui->CheckBox_alle_t_verwenden,
-                           ui->CheckBox_Schar_f_zeichnen, ui->CheckBox_Schar_g_zeichnen, ui->CheckBox_Schar_h_zeichnen,
-                           ui->CheckBox_Schar_fs_zeichnen, ui->CheckBox_Schar_fs2_zeichnen,
-                           ui->CheckBox_Schar_fs3_zeichnen, ui->CheckBox_f_invers_zeichnen,
-                           ui->CheckBox_Integralfunktion, ui->CheckBox_Schar_kr_zeichnen, ui->CheckBox_x_gleich_a,
-                           ui->CheckBox_x_gleich_b, ui->CheckBox_Punkte})
-        Haken(box, false);
+    const Hauptfensterzustand& h = Hauptfenster;
+    const std::pair<QCheckBox*, const Kurvenstil&> kurven[] = {
+        {ui->CheckBox_Schar_f_zeichnen, h.f}, {ui->CheckBox_Schar_g_zeichnen, h.g},
+        {ui->CheckBox_Schar_h_zeichnen, h.h}, {ui->CheckBox_Schar_fs_zeichnen, h.fs},
+        {ui->CheckBox_Schar_fs2_zeichnen, h.fs2}, {ui->CheckBox_Schar_fs3_zeichnen, h.fs3},
+        {ui->CheckBox_f_invers_zeichnen, h.f_invers}, {ui->CheckBox_Integralfunktion, h.F},
+        {ui->CheckBox_Schar_kr_zeichnen, h.kr}, {ui->CheckBox_x_gleich_a, h.x_gleich_a},
+        {ui->CheckBox_x_gleich_b, h.x_gleich_b}};
+    for (const auto& [box, stil] : kurven) Haken(box, stil.zeichnen);
     // A box that was already unticked ran no handler: its sample goes blank anyway.
     for (TBild* probe : findChildren<TBild*>())
         if (probe != ui->Image1) { Image_loeschen(probe->Bild()); probe->update(); }
 
-    ui->ComboBox_Linienart->setCurrentIndex(1);
-    ui->ComboBox_Punkteart->setCurrentIndex(1);
-    ui->ComboBox_Flaechenfuellung->setCurrentIndex(5);
-    ui->ComboBox_Zahlenhoehe->setCurrentIndex(0);
-    ui->ComboBox_Nachkommastellen->setCurrentIndex(6);
-    ui->ComboBox_Gesamtstellen->setCurrentIndex(1);
-    ui->ComboBox_Integrationsmethode->setCurrentIndex(0);
-    ui->ComboBox_PunktRadius->setCurrentIndex(3);
+    const std::pair<QComboBox*, int> listen[] = {
+        {ui->ComboBox_Linienart, Marken.Linienart}, {ui->ComboBox_Punkteart, Marken.Punkteart},
+        {ui->ComboBox_Flaechenfuellung, Marken.Fuellmuster}, {ui->ComboBox_Zahlenhoehe, k.Zahlenhoehe - 8},
+        {ui->ComboBox_Nachkommastellen, Zahlausgabe.Nachkommastellen},
+        {ui->ComboBox_Gesamtstellen, Zahlausgabe.Gesamtstellen - 8},
+        {ui->ComboBox_Integrationsmethode, Integration.Integrationsmethode == Methode_Romberg ? 1 : 0},
+        {ui->ComboBox_PunktRadius, Marken.Punktradius}};
+    for (const auto& [box, index] : listen) box->setCurrentIndex(index);
     Panel_faerben(ui->Panel_Farbe_Punkte, Marken.Punktfarbe);
     Panel_faerben(ui->Panel_Farbe_Raster, KOS_Stil.Rasterfarbe);
     Panel_faerben(ui->Panel_Linienfarbe_definieren, Marken.Linienfarbe);

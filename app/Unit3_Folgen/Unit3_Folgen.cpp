@@ -4,3 +4,5 @@ TForm3::TForm3(QWidget* parent) : QWidget(parent) {
     setObjectName("Form3");
     setWindowTitle(QString::fromUtf8("Parameterdarstellung Polarkoordinaten Folgen  Cobweb  Bifurkation"));
 }
+
+void TForm3::Oeffnen_vorbereiten() {}

@@ -6,4 +6,6 @@ class TForm3 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
+    // Called by the main window's opener before showing the window.
+    void Oeffnen_vorbereiten();
 };

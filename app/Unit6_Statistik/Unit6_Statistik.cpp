@@ -66,6 +66,12 @@ TForm6::TForm6(QWidget* parent)
 
 TForm6::~TForm6() = default;
 
+void TForm6::Oeffnen_vorbereiten() {
+    ui->ComboBox_Punkte_ab_Spalte->setCurrentIndex(0);
+    Tabelle_einrichten(Tabelle);
+    Markierung_aufheben(Tabelle);
+}
+
 void TForm6::SpeedButton_Tabelle_loeschenClick() { Tabelle_leeren(Tabelle); }
 
 void TForm6::SpeedButton_Spalte_loeschenClick() {

@@ -14,7 +14,9 @@ class TForm6 : public QWidget {
 public:
     explicit TForm6(QWidget* parent = nullptr);
     ~TForm6() override;
-    Ui::TForm6* ui_() const { return ui.get(); }
+    // What the main window's opener asks before showing the window: the window's
+    // own defaults, a freshly set up (empty) table and no marked range.
+    void Oeffnen_vorbereiten();
 
 public slots:
     void SpeedButton_Tabelle_loeschenClick();

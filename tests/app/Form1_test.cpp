@@ -3,6 +3,7 @@
 // curve boxes' frozen styles, the colour panels, Plot, closing and the openers.
 #include "app/Fenster.h"
 #include "app/Unit2_Help/Unit2_Help.h"
+#include "app/Unit6_Statistik/Unit6_Statistik.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
 #include "graphics/UGrafik.h"
@@ -377,6 +378,10 @@ TEST_F(Form1Test, FensteroeffnerZeigenDieWerkzeugfenster) {
                            "2D - Abbildungen und Dreieckslinien", "Baumdiagramme für Bernoulliketten",
                            "Statistik Interpolation Matrizenrechnung"};
     Tabelle.Zelle(1, 1) = "7";
+    Tabelle.Markierung = TBereich{1, 1, 2, 2};
+    auto* ab_spalte = Form6->findChild<QComboBox*>("ComboBox_Punkte_ab_Spalte");
+    ASSERT_NE(ab_spalte, nullptr);
+    ab_spalte->setCurrentIndex(2);
     for (size_t i = 0; i < std::size(faelle); ++i) {
         QToolButton* k = Teil<QToolButton>(faelle[i].knopf);
         EXPECT_EQ(k->toolTip().toStdString(), faelle[i].hinweis);
@@ -387,6 +392,8 @@ TEST_F(Form1Test, FensteroeffnerZeigenDieWerkzeugfenster) {
         EXPECT_TRUE(gezeigt) << titel[i];
     }
     EXPECT_EQ(Tabelle.Zelle(1, 1), "") << "the statistics opener starts with an empty table";
+    EXPECT_EQ(Tabelle.Markierung, TBereich{}) << "and no marked range";
+    EXPECT_EQ(ab_spalte->currentIndex(), 0) << "points are read from column 1 again";
     auto* hilfe = Form2->findChild<QPlainTextEdit*>("Memo1");
     ASSERT_NE(hilfe, nullptr);
     EXPECT_TRUE(hilfe->isReadOnly());

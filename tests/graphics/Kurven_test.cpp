@@ -2,6 +2,7 @@
 // curve kinds, family colours and the Plot picture.
 #include "tests/graphics/Qt_Umgebung.h"
 #include "graphics/Farben.h"
+#include "numeric/UMatheTools.h"
 #include "platform/Dialoge_Skript.h"
 
 #include <chrono>
@@ -17,8 +18,9 @@ protected:
         KOS_zeichnen(bild);
     }
     void Zeichnen(const std::string& term, int art = Kurve_Funktion, int linienart = 1) {
-        Kurve_zeichnen(bild, term, Farbe_blau, linienart, art, -8, 8);
+        Kurve_zeichnen(bild, term, Farbe_blau, linienart, art, -8, 8, schar);
     }
+    Scharbereich schar;
     int Blau_in_Spalte(int x, int y1 = 0, int y2 = 640) { return Anzahl(bild, x, y1, x, y2, Blau); }
     // world point -> pixel of the default window
     static int Sp(double x) { return int(320 + 40 * x); }
@@ -127,7 +129,7 @@ TEST_F(Kurven, DerivedCurveKinds) {
 }
 
 TEST_F(Kurven, IntegralFunctionStartsAtU) {
-    Schar.u = 2;
+    schar.u = 2;
     Zeichnen("1", Kurve_Integralfunktion);   // F(2, x) = x - 2
     EXPECT_EQ(Pixel(bild, Sp(2), Ze(0)), Blau);
     EXPECT_EQ(Pixel(bild, Sp(5), Ze(3)), Blau);
@@ -135,18 +137,18 @@ TEST_F(Kurven, IntegralFunctionStartsAtU) {
 }
 
 TEST_F(Kurven, FamilyMembersTakeTheCycleColours) {
-    Schar = Scharbereich{1, 4, 0.5L, true, 0};
-    Kurve_zeichnen(bild, "t", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8);
+    schar = Scharbereich{1, 4, 0.5L, true, 0};
+    Kurve_zeichnen(bild, "t", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8, schar);
     const std::vector<Farbe3> farben = {{0, 0, 0}, {255, 0, 0}, {0, 0, 255}, {0, 128, 0},
                                         {128, 0, 0}, {0, 255, 255}, {0, 0, 128}};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(Pixel(bild, Sp(-5.25), Ze(1 + 0.5 * i)), farben[i]) << i;
     // a term without t keeps its own colour
-    Kurve_zeichnen(bild, "x", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8);
+    Kurve_zeichnen(bild, "x", Farbe_fuchsia, 1, Kurve_Funktion, -8, 8, schar);
     EXPECT_EQ(Pixel(bild, Sp(-6), Ze(-6)), RGB(Farbe_fuchsia));
 }
 
 TEST_F(Kurven, DrawingIntervalLimitsTheCurve) {
-    Kurve_zeichnen(bild, "2", Farbe_blau, 1, Kurve_Funktion, -1, 3);
+    Kurve_zeichnen(bild, "2", Farbe_blau, 1, Kurve_Funktion, -1, 3, schar);
     EXPECT_EQ(Anzahl(bild, 0, Ze(2), 640, Ze(2), Blau), Sp(3) - Sp(-1) + 1);
     EXPECT_EQ(Pixel(bild, Sp(-1), Ze(2)), Blau);
     EXPECT_EQ(Pixel(bild, Sp(3), Ze(2)), Blau);
@@ -204,6 +206,21 @@ TEST_F(Kurven, PlotDrawsTheTickedItemsInOrderAndReadsTheFamilyTexts) {
     EXPECT_EQ(Pixel(bild, Sp(-2), Ze(2)), Blau);
 }
 
+TEST_F(Kurven, PlotWithTheIntegralFunctionLeavesTheIntegrationStateAlone) {
+    // F is integrated leftwards from u last, which swaps limits; a tool must not see that.
+    for (bool vertauscht : {false, true}) {
+        Integration = Integrationszustand{Methode_Romberg, vertauscht};
+        Plotauftrag p;
+        p.Term_f = "x";
+        p.F = {true, Farbe_blau, 1};
+        EXPECT_TRUE(Plot_zeichnen(bild, p));
+        EXPECT_EQ(Pixel(bild, Sp(2), Ze(2)), Blau) << "F(0, x) = x²/2 was drawn";
+        EXPECT_EQ(Integration.Grenzen_vertauscht, vertauscht);
+        EXPECT_EQ(Integration.Integrationsmethode, Methode_Romberg);
+    }
+    Integration = Integrationszustand{};
+}
+
 TEST_F(Kurven, FamilyWithZeroStepFinishesWithOneMember) {
     Plotauftrag p;
     p.alle_t = true;
@@ -241,10 +258,10 @@ TEST_F(Kurven, PlotSaysWhenTheFamilyIsCutShort) {
 
 TEST_F(Kurven, FarAwayIntervalsAndLimitsStayQuick) {
     const auto anfang = std::chrono::steady_clock::now();
-    Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Funktion, -1E12L, 1E12L);
+    Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Funktion, -1E12L, 1E12L, schar);
     EXPECT_EQ(Pixel(bild, Sp(1), Ze(1)), Blau);
-    Schar.u = 1E9L;
-    Kurve_zeichnen(bild, "1", Farbe_blau, 1, Kurve_Integralfunktion, -8, 8);
+    schar.u = 1E9L;
+    Kurve_zeichnen(bild, "1", Farbe_blau, 1, Kurve_Integralfunktion, -8, 8, schar);
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(10));
 }
 

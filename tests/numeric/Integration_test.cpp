@@ -114,42 +114,6 @@ TEST(Integration, FailuresOfEvaluation) {
     }
 }
 
-TEST(Romberg, SchemeOfACubicInTheTable) {
-    TTabelle tab;
-    for (int s = 1; s <= 5; ++s)
-        for (int z = 1; z <= 4; ++z) tab.Zelle(s, z) = "alt";
-    bool ok = false;
-    Extended I = Romberg("x^3", 0, 0, 2, 1e-6L, ok, true, tab, false, 9, 6);
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(I, 4);
-    const char* erwartet[4][5] = {
-        {"8", "5", "4,25", "alt", "alt"},   // trapezoid sums; Simpson is exact, so k stops at 2
-        {"4", "4", "alt", "alt", "alt"},
-        {"4", "alt", "alt", "alt", "alt"},
-        {"alt", "alt", "alt", "alt", "alt"},
-    };
-    for (int z = 1; z <= 4; ++z)
-        for (int s = 1; s <= 5; ++s)
-            EXPECT_EQ(tab.Zelle(s, z), erwartet[z - 1][s - 1]) << "column " << s << ", row " << z;
-}
-
-TEST(Romberg, SchemeUsesTheDisplaySettingsAndStopsAtLevelNine) {
-    TTabelle tab;
-    bool ok = false;
-    // sqrt converges too slowly for 1e-17: all ten trapezoid sums are formed.
-    Extended I = Romberg("sqrt(x)", 0, 0, 1, 1e-17L, ok, true, tab, true, 12, 3);
-    EXPECT_TRUE(ok);
-    EXPECT_NEAR(double(I), 2.0 / 3, 1e-4);
-    EXPECT_EQ(tab.Zelle(1, 1), std::string(14, ' ') + "0,500");
-    EXPECT_NE(tab.Zelle(10, 1), "");
-    EXPECT_EQ(tab.Zelle(11, 1), "");
-    EXPECT_NE(tab.Zelle(1, 10), "");
-    EXPECT_EQ(tab.Zelle(2, 10), "");
-    EXPECT_EQ(tab.Zelle(1, 11), "");
-    Romberg("sqrt(x)", 0, 0, 1, 1e-6L, ok, false, tab, true, 12, 3);
-    EXPECT_EQ(tab.Zelle(1, 1), std::string(14, ' ') + "0,500") << "without the flag the table stays";
-}
-
 // Processor time of the routine itself: the bound is about its work, and a machine
 // busy with other jobs must not fail it.
 template <class F> double Sekunden(F f) {

@@ -142,21 +142,6 @@ TEST(Matrix, OverflowIsReportedAndClamped) {
         for (int j = 1; j <= 2; ++j) EXPECT_TRUE(std::isfinite(E[i][j])) << i << ", " << j;
 }
 
-TEST(Matrix, TracedEliminationShowsEveryStep) {
-    Skript_Dialoge d;
-    TTabelle tab;
-    Matrix A = Aus({{0, 2}, {1, 0}});
-    Matrix_rref_schrittweise(A, 2, 2, tab);
-    // rejected entry, pivot, exchange, division, elimination; then four more for column 2
-    EXPECT_EQ(d.meldungen.size(), 9u);
-    for (const std::string& m : d.meldungen) EXPECT_EQ(m, "Taste drücken");
-    EXPECT_EQ(tab.Zelle(3, 5), "1");
-    EXPECT_EQ(tab.Zelle(4, 5), "0");
-    EXPECT_EQ(tab.Zelle(3, 6), "0");
-    EXPECT_EQ(tab.Zelle(4, 6), "1");
-    Erwarte(A, {{1, 0}, {0, 1}});
-}
-
 TEST(Matrix, OutOfRangeSizesChangeNothing) {
     Matrix A = Aus({{2, 3}, {4, 5}});
     Matrix B = A;
