@@ -11,6 +11,7 @@
 #include "numeric/UMatheTools.h"
 #include "numeric/UWerkzeuge.h"
 #include "platform/Dialoge.h"
+#include "table/UNumerik_Protokolle.h"
 #include "table/UStringGrid.h"
 #include "ui_UTessara.h"
 
@@ -39,8 +40,12 @@ void Romberg_Tabellenkopf(TTabelle& T) {
 // The integral with the chosen method; the Romberg scheme goes into the table on request.
 Extended Integral(const std::string& term, Extended t, Extended a, Extended b, bool tabellieren, bool& ok) {
     if (Integration.Integrationsmethode == Methode_Gauss_Kronrod) return Gauss_Kronrod(term, t, a, b, Toleranz(), ok);
-    return Romberg(term, t, a, b, Toleranz(), ok, tabellieren, Tabelle, Zahlausgabe.Fixkomma,
-                   Zahlausgabe.Gesamtstellen, Zahlausgabe.Nachkommastellen);
+    if (!tabellieren) return Romberg(term, t, a, b, Toleranz(), ok);
+    Romberg_Verlauf schema;
+    const Extended I = Romberg(term, t, a, b, Toleranz(), ok, schema);
+    Romberg_Schema_schreiben(Tabelle, schema, Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen,
+                             Zahlausgabe.Nachkommastellen);
+    return I;
 }
 
 bool Wert(const std::string& term, Extended x, Extended t, Extended& y) {
@@ -200,7 +205,7 @@ void TForm1::SpeedButton_RotationsintegralClick() {
         if (!(kurve == 0 ? f : g)) continue;
         const std::string term = Text(kurve == 0 ? ui->Edit_fSchar : ui->Edit_gSchar);
         const Kurvenstil& stil = kurve == 0 ? Hauptfenster.f : Hauptfenster.g;
-        Kurve_zeichnen(bild, "-(" + term + ")", stil.Farbe, stil.Linienart, Kurve_Funktion, a, b);
+        Kurve_zeichnen(bild, "-(" + term + ")", stil.Farbe, stil.Linienart, Kurve_Funktion, a, b, Schar);
         for (Extended x : {a, b}) {
             Extended y;
             if (!Wert(term, x, t, y)) continue;
@@ -209,7 +214,7 @@ void TForm1::SpeedButton_RotationsintegralClick() {
                              y_zu_Pixel(hoehe, -r), Muster_leer, Stiftstil::durchgezogen, Linienbreite(stil.Linienart),
                              stil.Farbe, stil.Farbe);
         }
-        Kurve_zeichnen(bild, term, stil.Farbe, stil.Linienart, Kurve_Funktion, a, b);
+        Kurve_zeichnen(bild, term, stil.Farbe, stil.Linienart, Kurve_Funktion, a, b, Schar);
     }
     ui->Image1->update();
     Dialog().Meldung(text);
@@ -222,7 +227,7 @@ void TForm1::SpeedButton_BogenlaengeClick() {
     bool ok;
     const Extended L = Bogenlaenge_berechnen(*term, Werkzeug_t(), a, b, Toleranz(), ok);
     if (!ok) return Dialog().Meldung("Bogenlänge nicht berechnet !");
-    Kurve_zeichnen(ui->Image1->Bild(), *term, Farbe_rot, 3, Kurve_Funktion, a, b);
+    Kurve_zeichnen(ui->Image1->Bild(), *term, Farbe_rot, 3, Kurve_Funktion, a, b, Schar);
     ui->Image1->update();
     Dialog().Meldung("Bogenlänge von " + *term + " im Intervall  " + Intervall_als_Text(a, b) + "\r\rbl = " +
                      Formatiert(L));

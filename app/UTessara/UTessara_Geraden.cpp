@@ -69,7 +69,7 @@ void TForm1::SpeedButton_SekanteClick() {
     if (!std::isfinite(m)) return Dialog().Meldung("Sekante nicht möglich: die Steigung ist zu groß !");
     const std::string E = Geradentext(m, ya - m * a);
     QImage& bild = ui->Image1->Bild();
-    Kurve_zeichnen(bild, E, Farbe_Sekante, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar);
+    Kurve_zeichnen(bild, E, Farbe_Sekante, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar, Schar);
     for (auto [x, y] : {std::pair{a, ya}, std::pair{b, yb}})
         Kreis_zeichnen(bild, x_zu_Pixel(bild.width(), x), y_zu_Pixel(bild.height(), y), 3, Muster_voll,
                        Stiftstil::durchgezogen, 2, Farbe_weiss, Marken.Punktfarbe);
@@ -90,7 +90,7 @@ void TForm1::SpeedButton_TangenteClick() {
     if (!Tangente_berechnen(*term, t, a, y0, m, n)) return Dialog().Meldung("Abl. ex. vermutlich nicht !");
     const std::string E = Geradentext(m, n);
     QImage& bild = ui->Image1->Bild();
-    Kurve_zeichnen(bild, E, Farbe_Tangente, 1, Kurve_Funktion, KOS.xli, KOS.xre);
+    Kurve_zeichnen(bild, E, Farbe_Tangente, 1, Kurve_Funktion, KOS.xli, KOS.xre, Schar);
     Beruehrpunkt(bild, a, y0);
     if (ui->CheckBox_mit_Steigungsdreieck->isChecked()) {
         const Extended dx = Hauptfenster.delta_x;
@@ -113,7 +113,7 @@ void TForm1::SpeedButton_NormaleClick() {
     if (m != 0) {
         const std::string gerade = Geradentext(-1 / m, y0 + a / m);
         E = "y=" + gerade;
-        Kurve_zeichnen(bild, gerade, Farbe_Normale, 1, Kurve_Funktion, KOS.xli, KOS.xre);
+        Kurve_zeichnen(bild, gerade, Farbe_Normale, 1, Kurve_Funktion, KOS.xli, KOS.xre, Schar);
     } else {
         E = "x = " + Zahl_allgemein(a);
         Senkrechte_zeichnen(bild, ui->Edit_aStart->text().toStdString(), Farbe_Normale, 1);

@@ -10,6 +10,7 @@
 #include "numeric/UMatheTools.h"
 #include "numeric/UWerkzeuge.h"
 #include "platform/Dialoge.h"
+#include "table/UNumerik_Protokolle.h"
 #include "table/UStringGrid.h"
 #include "ui_UTessara.h"
 
@@ -84,8 +85,10 @@ void TForm1::SpeedButton_Schnitt_f_gClick() {
     if (ui->CheckBox_Newton_tabellieren->isChecked()) {
         // The protocol only shows one run from a: the scan below still covers all of [a; b].
         bool ok;
-        Nullstelle_Newton(term, t, a, ok, true, Tabelle, Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen,
-                          Zahlausgabe.Nachkommastellen);
+        Newton_Verlauf schritte;
+        Nullstelle_Newton(term, t, a, ok, schritte);
+        Newton_Protokoll_schreiben(Tabelle, schritte, ok, Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen,
+                                   Zahlausgabe.Nachkommastellen);
         Tabelle.Melden(TTabellenaenderung::Inhalt);
         if (!ok) Dialog().Meldung("Newtonverfahren hat für Start = " + Zahl_allgemein(a) + " keine Lösung gefunden");
     }
