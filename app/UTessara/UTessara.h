@@ -32,6 +32,15 @@ public:
     // The point colour as the colour panel would set it (for windows that draw with it).
     void Punktfarbe_setzen(uint32_t farbe);
 
+    // For the tool windows drawing into Image1 (UTessara_Zugriff.cpp).
+    bool Achsen_automatisch() const;   // "Auto": captions follow what is drawn
+    void Achsen_beschriften(const std::string& x, const std::string& y);
+    bool Bild_loeschen_an() const;     // "lösch"
+    // The family range from the texts of t1, t2, Δt and "t von"; also stored into Schar.
+    Scharbereich Scharbereich_lesen();
+    // A curve's sample line in another window, turning an arrow style into a plain one.
+    void Kurvenprobe_zeichnen(TBild* probe);
+
 public slots:
     // Term fields
     void Edit_fScharExit();
