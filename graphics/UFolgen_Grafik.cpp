@@ -5,6 +5,7 @@
 #include "graphics/U_KOS.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -141,10 +142,12 @@ void Bifurkation_zeichnen(QImage& bild, const std::vector<uint8_t>& pixel, uint3
     }
 }
 
-bool Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
-                          const std::vector<Extended>& familie, bool farbig) {
+long long Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
+                               const std::vector<Extended>& familie, bool farbig) {
     bool gekappt = false;
-    const std::vector<Extended> ts = Kurvenparameter(v.k1, v.k2, v.dt, gekappt);
+    const long long mitglieder = std::max<long long>(1, static_cast<long long>(familie.size()));
+    const long long hoechstens = std::min(Kurvenpunkte_max, Scharpunkte_max / mitglieder);
+    const std::vector<Extended> ts = Kurvenparameter(v.k1, v.k2, v.dt, gekappt, hoechstens);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     const int w = bild.width(), h = bild.height();
@@ -167,5 +170,5 @@ bool Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, 
         }
         zug_zeichnen();
     }
-    return gekappt;
+    return gekappt ? static_cast<long long>(ts.size()) : 0;
 }

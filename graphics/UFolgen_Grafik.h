@@ -43,6 +43,7 @@ void Bifurkation_zeichnen(QImage& bild, const std::vector<uint8_t>& pixel, uint3
 
 // One curve of v for each family value; with farbig the members take Farbe_nach_Index
 // of their pass number. The pen lifts at failed points and at the start of every member.
-// True when some member had more points than Kurvenpunkte_max and was cut.
-bool Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
+// Each curve has at most Kurvenpunkte_max points, and the family together at most
+// Scharpunkte_max; gives the points each curve was cut to, 0 when none was cut.
+long long Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
                           const std::vector<Extended>& familie, bool farbig);

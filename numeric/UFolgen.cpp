@@ -109,12 +109,13 @@ std::vector<uint8_t> Bifurkation_berechnen(const std::string& g, Extended x0, in
     return pixel;
 }
 
-std::vector<Extended> Kurvenparameter(Extended k1, Extended k2, Extended dt, bool& gekappt) {
+std::vector<Extended> Kurvenparameter(Extended k1, Extended k2, Extended dt, bool& gekappt,
+                                      long long hoechstens) {
     std::vector<Extended> ts;
     gekappt = false;
     Extended t = k1;
     do {
-        if (static_cast<long long>(ts.size()) >= Kurvenpunkte_max) {
+        if (static_cast<long long>(ts.size()) >= std::max(hoechstens, 1LL)) {
             gekappt = true;
             break;
         }

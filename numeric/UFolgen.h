@@ -64,8 +64,8 @@ std::vector<uint8_t> Bifurkation_berechnen(const std::string& g, Extended x0, in
 
 // --- parametric and polar curves --------------------------------------------------
 
-// Points of one curve, however fine the step.
-constexpr long long Kurvenpunkte_max = 1000000;
+// Points of one curve, however fine the step, and of a whole family together.
+constexpr long long Kurvenpunkte_max = 1000000, Scharpunkte_max = 10000000;
 
 struct Kurvenvorgabe {
     std::string xTerm = "x·cos(t)", yTerm = "3x/5·sin(t)";   // polar: xTerm is r(t)
@@ -75,9 +75,10 @@ struct Kurvenvorgabe {
 };
 
 // The curve parameters t = k1, k1 + Δt, … while t <= k2 (by repeated addition, at
-// least k1 itself), at most Kurvenpunkte_max of them; gekappt says whether more were due.
+// least k1 itself), at most `hoechstens` of them; gekappt says whether more were due.
 // Δt must be positive (the caller refuses others).
-std::vector<Extended> Kurvenparameter(Extended k1, Extended k2, Extended dt, bool& gekappt);
+std::vector<Extended> Kurvenparameter(Extended k1, Extended k2, Extended dt, bool& gekappt,
+                                      long long hoechstens = Kurvenpunkte_max);
 
 // One family member f (bound to x in the terms; t is the curve parameter):
 // the world points at the parameters ts; ok[i] false where a term failed.

@@ -171,11 +171,11 @@ void TForm3::Kurven_zeichnen(bool polar) {
     if (Form1->Achsen_automatisch()) Form1->Achsen_beschriften(polar ? "t" : "x(t)", polar ? "r(t)" : "y(t)");
     QImage& bild = Form1->Image1()->Bild();
     if (Form1->Bild_loeschen_an()) KOS_zeichnen(bild);
-    const bool gekappt =
-        Kurvenschar_zeichnen(bild, p.Kurve, Folgen.Kurvenfarbe, Folgen.Kurvenlinienart, Scharwerte(schar), schar.alle_t);
+    const long long gekappt_auf = Kurvenschar_zeichnen(bild, p.Kurve, Folgen.Kurvenfarbe, Folgen.Kurvenlinienart,
+                                                       Scharwerte(schar), schar.alle_t);
     Form1->Image1()->update();
-    if (gekappt)
-        Dialog().Meldung("Zu viele Kurvenpunkte: nur die ersten " + std::to_string(Kurvenpunkte_max) +
+    if (gekappt_auf > 0)
+        Dialog().Meldung("Zu viele Kurvenpunkte: nur die ersten " + std::to_string(gekappt_auf) +
                          " Punkte jeder Kurve wurden gezeichnet.");
     if (schar.alle_t && Schar_gekappt(schar)) Dialog().Meldung(Meldung_Schar_gekappt);
 }
