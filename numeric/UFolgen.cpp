@@ -17,6 +17,18 @@ Wert Auswerten(const std::string& term, Extended x, Extended k) {
     return {y, !Parser.Term_Fehler && std::isfinite(y)};
 }
 
+constexpr uint8_t Fehlermarke = 1;
+
+// One term at many points, one flag byte per point (bit 0: the evaluation failed).
+// Kept in one place so that a faster evaluation of many points can replace the loop.
+void Reihe_auswerten(const std::string& term, std::span<const Extended> x, std::span<const Extended> t,
+                     std::span<Extended> y, std::span<uint8_t> marken) {
+    for (size_t i = 0; i < x.size(); ++i) {
+        y[i] = Term_auswerten(term, x[i], t.size() == 1 ? t[0] : t[i]);
+        marken[i] = Parser.Term_Fehler ? Fehlermarke : 0;
+    }
+}
+
 }  // namespace
 
 Folge Folge_berechnen(const Folgenvorgabe& v) {
@@ -97,11 +109,11 @@ std::vector<uint8_t> Bifurkation_berechnen(const std::string& g, Extended x0, in
     std::vector<uint8_t> marken(n);
     for (int c = 0; c < breite; ++c) k[size_t(c)] = Pixel_zu_x(breite, c);
     for (int i = 1; i <= iterationen; ++i) {
-        Term_auswerten_Reihe(g, x, k, y, marken);
+        Reihe_auswerten(g, x, k, y, marken);
         x.swap(y);
         if (i <= einschwingen) continue;
         for (int c = 0; c < breite; ++c) {
-            if (marken[size_t(c)] & Marke_Fehler) continue;
+            if (marken[size_t(c)] & Fehlermarke) continue;
             const int zeile = y_zu_Pixel(hoehe, x[size_t(c)]);
             if (zeile >= 0 && zeile < hoehe) pixel[size_t(zeile) * n + size_t(c)] = 1;
         }
@@ -132,14 +144,14 @@ Kurvenpunkte Kurve_abtasten(const Kurvenvorgabe& v, Extended f, std::span<const 
     k.ok.assign(n, 0);
     std::vector<Extended> xs(n, f), a(n), b(n);
     std::vector<uint8_t> ma(n), mb(n);
-    Term_auswerten_Reihe(v.xTerm, xs, ts, a, ma);
-    if (!v.polar) Term_auswerten_Reihe(v.yTerm, xs, ts, b, mb);
+    Reihe_auswerten(v.xTerm, xs, ts, a, ma);
+    if (!v.polar) Reihe_auswerten(v.yTerm, xs, ts, b, mb);
     for (size_t i = 0; i < n; ++i) {
-        if ((ma[i] & Marke_Fehler) || !std::isfinite(a[i])) continue;
+        if ((ma[i] & Fehlermarke) || !std::isfinite(a[i])) continue;
         TPunkt p{a[i], b[i]};
         if (v.polar) {
             p = {a[i] * std::cos(ts[i]), a[i] * std::sin(ts[i])};
-        } else if ((mb[i] & Marke_Fehler) || !std::isfinite(b[i])) {
+        } else if ((mb[i] & Fehlermarke) || !std::isfinite(b[i])) {
             continue;
         }
         if (!std::isfinite(p.x) || !std::isfinite(p.y)) continue;

@@ -57,7 +57,7 @@ constexpr int Iterationen_min = 200, Iterationen_Ersatz = 500, Iterationen_max =
 // Every pixel column c of a breite x hoehe picture iterates x = g(x, k) from x0 with
 // k = Pixel_zu_x(breite, c); after the first 3/4 of the iterations each successful
 // value marks the pixel (c, row of x) when it lies in the picture. All columns are
-// iterated together, one batch evaluation per step. Gives breite x hoehe flags, row
+// iterated together, one evaluation of all columns per step. Gives breite x hoehe flags, row
 // after row. A failed step goes on with the value the evaluator returned.
 std::vector<uint8_t> Bifurkation_berechnen(const std::string& g, Extended x0, int iterationen,
                                            int breite, int hoehe);
