@@ -56,4 +56,40 @@ void BM_schwerstes_Plotbild(benchmark::State& state) {
 }
 BENCHMARK(BM_schwerstes_Plotbild)->Unit(benchmark::kMillisecond);
 
+// The integral function of f = x: u at 0 with the default interval, u far to the
+// right, the interval's end far to the right, and a family of 1000 members whose u
+// lies right of a narrow window.
+void BM_Integralfunktion(benchmark::State& state) {
+    Qt_bereit();
+    KOS = Koordinatensystem{};
+    KOS_Stil = KOS_Einstellungen{};
+    QImage bild = Bild_erzeugen(641, 641);
+    Plotauftrag p;
+    p.Term_f = "x";
+    p.F.zeichnen = true;
+    switch (state.range(0)) {
+    case 1: p.u = "1E9"; break;
+    case 2: p.xeSchar = 1E9L; break;
+    case 3:
+        KOS.xli = -1E-7L;
+        KOS.xre = 2;
+        p.xaSchar = -1E-7L;
+        p.xeSchar = 2;
+        p.Term_f = "tx";
+        p.alle_t = true;
+        p.Schar_t1 = "1";
+        p.Schar_t2 = "1000";
+        p.delta_t = "1";
+        p.u = "1,5E3";
+        break;
+    default: break;
+    }
+    for (auto _ : state) {
+        Plot_zeichnen(bild, p);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+// 0: u = 0, 1: u = 1E9, 2: interval to 1E9, 3: family of 1000 from u = 1,5E3
+BENCHMARK(BM_Integralfunktion)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 }  // namespace

@@ -7,6 +7,8 @@
 #include "platform/Dialoge.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 Scharbereich Schar;
@@ -20,9 +22,43 @@ constexpr Extended Integral_Toleranz = 0.01L;
 // Panels per column piece of the integral function: past that the piece counts as
 // failed rather than holding up the picture.
 constexpr int32_t Integral_Felder_hoechstens = 1 << 12;
-// Points per direction of one curve: far more than any sensible interval needs
-// (641 for the visible window), so only absurd intervals are cut short.
-constexpr long long Punkte_hoechstens = 200000;
+// Columns stepped beyond each edge of the window, so that the widest pen still
+// joins the curve to the edge exactly as if it went on.
+constexpr int Randspalten = 16;
+// Escape is polled before every family member and after this many points.
+constexpr int Escape_Takt = 2048;
+// Past this the window's hourglass shows.
+constexpr auto Lange_Dauer = std::chrono::milliseconds(200);
+
+// The Plot in progress (for the hourglass) and how the last drawing ended.
+struct Zeichenlauf {
+    std::function<void()> lange_dauer;
+    std::chrono::steady_clock::time_point beginn = std::chrono::steady_clock::now();
+};
+Zeichenlauf* Lauf = nullptr;
+bool Abgebrochen = false;
+int Punkte_seit_Abfrage = 0;
+
+bool Escape_abfragen() {
+    Punkte_seit_Abfrage = 0;
+    if (Lauf && Lauf->lange_dauer && std::chrono::steady_clock::now() - Lauf->beginn > Lange_Dauer) {
+        Lauf->lange_dauer();
+        Lauf->lange_dauer = nullptr;
+    }
+    if (!Abgebrochen && Dialog().Escape_gedrueckt()) Abgebrochen = true;
+    return Abgebrochen;
+}
+
+// False once Escape stopped the drawing; polls only every Escape_Takt points.
+bool Weiter_nach_Punkt() { return ++Punkte_seit_Abfrage < Escape_Takt || !Escape_abfragen(); }
+
+// Points per stretch: a few per pixel of the picture's side, whatever the interval
+// or the scale; a longer stretch is stepped more coarsely instead of being cut.
+long long Punkte_hoechstens(int pixel) { return 4LL * std::max(pixel, 1) + 4 * Randspalten; }
+Extended Schritt_fuer(Extended laenge, Extended dx, int pixel) {
+    const Extended n = Extended(Punkte_hoechstens(pixel) - 2);
+    return laenge / dx > n ? laenge / n : dx;
+}
 
 struct Kurvenpunkt {
     bool ok = false;
@@ -113,9 +149,11 @@ struct Kurvenzug {
 
 // Points start + k·dx while below the end, then the end itself; columns far outside
 // the visible range are skipped (they only feed the line into the window).
-void Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Extended dx) {
+bool Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Extended dx) {
     const bool umkehr = zug.art == Kurve_Umkehrrelation;
     const Extended lo = umkehr ? KOS.yu : KOS.xli, hi = umkehr ? KOS.yo : KOS.xre;
+    const int pixel = umkehr ? zug.h : zug.w;
+    dx = Schritt_fuer(hi - lo, dx, pixel);
     long long k = 0;
     if (start < lo - 2 * dx) {
         // Capped where the count would no longer fit (the points then lie far off anyway).
@@ -124,25 +162,49 @@ void Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Exten
     }
     Extended bis = ende;
     if (bis > hi + 2 * dx) bis = hi + 2 * dx;
-    long long n = 0;
-    for (;; ++k, ++n) {
+    const long long n_max = Punkte_hoechstens(pixel);
+    for (long long n = 0;; ++k, ++n) {
         const Extended x = start + k * dx;
-        if (!(x < bis) || n >= Punkte_hoechstens) break;
+        if (!(x < bis) || n >= n_max) break;
         zug.Punkt(x, Wert(zug.term, zug.art, x, zug.t), dx);
+        if (!Weiter_nach_Punkt()) return false;
     }
     if (bis == ende) zug.Punkt(ende, Wert(zug.term, zug.art, ende, zug.t), dx);
+    return true;
 }
 
 // F(u, x): from u to the right, then as a new line from u to the left, summing the
-// trapezoid integrals of the column pieces.
-void Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx, Extended u) {
+// trapezoid integrals of the column pieces. Only the window (and a few columns
+// beyond it) is stepped: when u lies outside, the stretch up to the window, or up to
+// the drawing interval if that begins later, is one adaptive integral, and a
+// direction leading away from the window is not drawn at all.
+bool Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx, Extended u) {
+    dx = Schritt_fuer(KOS.xre - KOS.xli, dx, zug.w);
+    const Extended lo = KOS.xli - Randspalten * dx, hi = KOS.xre + Randspalten * dx;
+    const long long n_max = Punkte_hoechstens(zug.w);
     for (int richtung : {+1, -1}) {
+        const bool rechts = richtung > 0;
+        const Extended bis = rechts ? std::min(ende, hi) : std::max(start, lo);
         Extended summe = 0, xv = u;
         zug.Neu_ansetzen();
         Parser.Sprungstelle = false;
-        zug.Punkt(u, Kurvenpunkt{true, 0}, dx);
-        for (long long n = 0; n < Punkte_hoechstens; ++n) {
-            if (richtung > 0 ? !(xv < ende) : !(xv > start)) break;
+        if (rechts ? u > hi : u < lo) continue;
+        if (rechts ? u < lo : u > hi) {
+            xv = rechts ? std::max(KOS.xli, start) : std::min(KOS.xre, ende);
+            if (rechts ? xv > bis : xv < bis) continue;
+            bool ok = true;
+            const Extended weit = Gauss_Kronrod(zug.term, zug.t, u, xv, Integral_Toleranz, ok);
+            Kurvenpunkt p;
+            if (ok && std::isfinite(weit)) {
+                summe = weit;
+                p = {true, summe};
+            }
+            zug.Punkt(xv, p, dx);
+        } else {
+            zug.Punkt(u, Kurvenpunkt{true, 0}, dx);
+        }
+        for (long long n = 0; n < n_max; ++n) {
+            if (rechts ? !(xv < bis) : !(xv > bis)) break;
             const Extended x = xv + richtung * dx;
             bool ok = true;
             const Extended stueck =
@@ -154,8 +216,10 @@ void Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx
             }
             zug.Punkt(x, p, dx);
             xv = x;
+            if (!Weiter_nach_Punkt()) return false;
         }
     }
+    return true;
 }
 
 }  // namespace
@@ -191,9 +255,12 @@ bool Schar_gekappt(const Scharbereich& s) {
     return int(werte.size()) >= Scharglieder_max && werte.back() + s.delta_t <= s.t2;
 }
 
-void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
+bool Zeichnen_abgebrochen() { return Abgebrochen; }
+
+bool Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
                     Extended start, Extended ende, const Scharbereich& bereich) {
-    if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return;
+    if (!Lauf) Abgebrochen = false;   // a curve of its own; inside a Plot the Plot decides
+    if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return true;
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     const bool schar = bereich.alle_t && Ist_Scharterm(term);
@@ -205,15 +272,22 @@ void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int l
     // A term without t gives the same curve in the same colour for every member.
     if (!Ist_Scharterm(term)) t_werte.resize(1);
     for (size_t i = 0; i < t_werte.size(); ++i) {
+        if (Escape_abfragen()) {
+            Integration = integration_vorher;
+            return false;
+        }
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
         maler.setPen(Stift(f, linienart));
         Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint()};
-        if (art == Kurve_Integralfunktion)
-            Integralfunktion(zug, start, ende, dx, bereich.u);
-        else
-            Punkte_ueber_Intervall(zug, start, ende, dx);
+        const bool weiter = art == Kurve_Integralfunktion ? Integralfunktion(zug, start, ende, dx, bereich.u)
+                                                          : Punkte_ueber_Intervall(zug, start, ende, dx);
+        if (!weiter) {
+            Integration = integration_vorher;
+            return false;
+        }
     }
     Integration = integration_vorher;
+    return true;
 }
 
 void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart) {
@@ -229,7 +303,8 @@ namespace {
 Extended Feldwert(const std::string& text) { return Term_auswerten(text, 0, 0); }
 }
 
-bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
+bool Plot_zeichnen(QImage& bild, const Plotauftrag& p, const std::function<void()>& bei_langer_dauer) {
+    Abgebrochen = false;
     if (KOS.xli >= KOS.xre) {
         Dialog().Meldung("xli >= xre  !");
         return false;
@@ -238,6 +313,9 @@ bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
         Dialog().Meldung("yu >= yo  !");
         return false;
     }
+    Zeichenlauf lauf{bei_langer_dauer};
+    Lauf = &lauf;
+    struct Ende { ~Ende() { Lauf = nullptr; } } ende;
     const Scharbereich bereich{Feldwert(p.Schar_t1), Feldwert(p.Schar_t2), Feldwert(p.delta_t), p.alle_t,
                                Feldwert(p.u)};
     Schar = bereich;
@@ -257,7 +335,11 @@ bool Plot_zeichnen(QImage& bild, const Plotauftrag& p) {
     bool schar = false;
     for (const Eintrag& e : kurven)
         if (e.stil.zeichnen) {
-            Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b, bereich);
+            if (!Kurve_zeichnen(bild, e.term, e.stil.Farbe, e.stil.Linienart, e.art, e.a, e.b, bereich)) {
+                // What is drawn stays; nothing more is.
+                Dialog().Meldung(Meldung_Zeichnen_abgebrochen);
+                return true;
+            }
             schar = schar || Ist_Scharterm(e.term);
         }
     if (p.x_gleich_a.zeichnen) Senkrechte_zeichnen(bild, p.aStart, p.x_gleich_a.Farbe, p.x_gleich_a.Linienart);

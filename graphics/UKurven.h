@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,14 @@ bool Ist_Scharterm(const std::string& term);
 
 // One curve kind of one term for every family member of `schar`, drawn over
 // [start; ende] (for the integral function from schar.u outwards) in the colour and
-// line style (0..5). Leaves the integration state as it found it.
-void Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
+// line style (0..5). Leaves the integration state as it found it. Escape
+// (Dialog().Escape_gedrueckt) is polled before every member and every few thousand
+// points; false when it stopped the curve (what is drawn stays).
+bool Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
                     Extended start, Extended ende, const Scharbereich& schar);
+// True when Escape stopped the last curve or Plot.
+bool Zeichnen_abgebrochen();
+inline constexpr const char* Meldung_Zeichnen_abgebrochen = "Zeichnen abgebrochen";
 
 // The vertical line at x = value of the term (evaluated at x = 0, t = 0).
 void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart);
@@ -81,4 +87,7 @@ struct Plotauftrag {
 // f, g, h, f', f'', f''', the inverse, F, the curvature and x = a, x = b in that order;
 // says so afterwards when a ticked family had to be cut to Scharglieder_max members.
 // The table points ("Punkte") are the caller's to draw afterwards.
-bool Plot_zeichnen(QImage& bild, const Plotauftrag& auftrag);
+// Escape stops the drawing, keeps what is drawn and says "Zeichnen abgebrochen" once
+// (Zeichnen_abgebrochen() then tells); bei_langer_dauer is called once when the
+// drawing has run longer than 0,2 s (the window shows its hourglass).
+bool Plot_zeichnen(QImage& bild, const Plotauftrag& auftrag, const std::function<void()>& bei_langer_dauer = {});

@@ -14,6 +14,7 @@
 #include "table/UStringGrid.h"
 #include "ui_UTessara.h"
 
+#include <QApplication>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -304,6 +305,12 @@ void TForm1::SpeedButton_FontAuswahlClick() {
 // --- Plot ------------------------------------------------------------------------------
 
 void TForm1::SpeedButton_PlotClick() {
+    // The Escape poll lets input through, and a second Plot must not paint into the
+    // picture the first is still drawing.
+    static bool laeuft = false;
+    if (laeuft) return;
+    laeuft = true;
+    struct Ende { bool& b; ~Ende() { b = false; } } ende{laeuft};
     auto text = [](const QLineEdit* feld) { return feld->text().toStdString(); };
     auto stil = [](const Kurvenstil& s, const QCheckBox* box) {
         Kurvenstil k = s;
@@ -337,9 +344,14 @@ void TForm1::SpeedButton_PlotClick() {
     a.kr = stil(h.kr, ui->CheckBox_Schar_kr_zeichnen);
     a.x_gleich_a = stil(h.x_gleich_a, ui->CheckBox_x_gleich_a);
     a.x_gleich_b = stil(h.x_gleich_b, ui->CheckBox_x_gleich_b);
-    bool gezeichnet = Plot_zeichnen(ui->Image1->Bild(), a);
+    bool sanduhr = false;
+    bool gezeichnet = Plot_zeichnen(ui->Image1->Bild(), a, [&sanduhr] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        sanduhr = true;
+    });
+    if (sanduhr) QApplication::restoreOverrideCursor();
     // The table points are drawn by the statistics window into this picture.
-    if (gezeichnet && ui->CheckBox_Punkte->isChecked() && Form6)
+    if (gezeichnet && !Zeichnen_abgebrochen() && ui->CheckBox_Punkte->isChecked() && Form6)
         QMetaObject::invokeMethod(static_cast<QWidget*>(Form6), "SpeedButton_Punkte_einzeichnenClick");
     ui->Image1->update();
 }

@@ -20,7 +20,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -352,6 +354,69 @@ TEST_F(Form1Test, PlotZeichnetAngehakteKurven) {
     ASSERT_EQ(dialoge->meldungen.size(), 1u);
     EXPECT_EQ(dialoge->meldungen[0], "xli >= xre  !");
     EXPECT_EQ(Bild(), vorher) << "nothing drawn";
+}
+
+// Processor time of the best of three Plots, so that a busy machine does not count.
+double Plotzeit(QWidget* fenster) {
+    double beste = 1E9;
+    for (int i = 0; i < 3; ++i) {
+        const std::clock_t anfang = std::clock();
+        QMetaObject::invokeMethod(fenster, "SpeedButton_PlotClick");
+        beste = std::min(beste, double(std::clock() - anfang) / CLOCKS_PER_SEC);
+    }
+    return beste;
+}
+
+TEST_F(Form1Test, IntegralfunktionVonWeitHerKostetKaumMehr) {
+    Feld("Edit_fSchar")->setText("x");
+    Box("CheckBox_Integralfunktion")->setChecked(true);
+    const double gewohnt = Plotzeit(F1());
+    struct Fall { const char* feld; const char* verlassen; const char* text; } faelle[] = {
+        {"Edit_u", "Edit_uExit", "1E9"},
+        {"Edit_xeSchar", "Edit_xeScharExit", "1E9"},
+    };
+    for (const Fall& f : faelle) {
+        const std::string vorher = Feld(f.feld)->text().toStdString();
+        Eingeben(f.feld, f.text, f.verlassen);
+        EXPECT_LE(Plotzeit(F1()), 3 * gewohnt + 0.002) << f.feld;
+        Eingeben(f.feld, vorher.c_str(), f.verlassen);
+    }
+    // A family of 1000 members whose u lies far right of a narrow window.
+    Feld("Edit_fSchar")->setText("tx");
+    Box("CheckBox_alle_t_verwenden")->setChecked(true);
+    Eingeben("Edit_Schar_t1", "1", "Edit_Schar_t1Exit");
+    Eingeben("Edit_Schar_t2", "1000", "Edit_Schar_t2Exit");
+    Eingeben("Edit_delta_t", "1", "Edit_delta_tExit");
+    Eingeben("Edit_u", "1,5E3", "Edit_uExit");
+    Eingeben("Edit_xa", "-1E-7", "Edit_xaExit");
+    Eingeben("Edit_xe", "2", "Edit_xeExit");
+    const std::clock_t anfang = std::clock();
+    Handler("SpeedButton_PlotClick");
+    EXPECT_LT(double(std::clock() - anfang) / CLOCKS_PER_SEC, 2.0);
+    EXPECT_TRUE(dialoge->meldungen.empty());
+}
+
+TEST_F(Form1Test, EscapeBeendetDenPlotUndBehaeltDasGezeichnete) {
+    Feld("Edit_fSchar")->setText("t");
+    Feld("Edit_gSchar")->setText("-1,5");
+    Box("CheckBox_Schar_f_zeichnen")->setChecked(true);
+    Box("CheckBox_Schar_g_zeichnen")->setChecked(true);
+    Box("CheckBox_alle_t_verwenden")->setChecked(true);   // t = 1, 1,5, ..., 4
+    dialoge->escape = {false, false, true};                // pressed while the third member waits
+    Handler("SpeedButton_PlotClick");
+    QImage b = Bild();
+    EXPECT_EQ(dialoge->meldungen, std::vector<std::string>{"Zeichnen abgebrochen"});
+    EXPECT_EQ(dialoge->escape_abfragen, 3) << "nothing polled after the stop";
+    EXPECT_EQ(Pixel(b, 100, 280), 0x000000u) << "t = 1 kept";
+    EXPECT_EQ(Pixel(b, 100, 260), 0xFF0000u) << "t = 1,5 kept (red)";
+    EXPECT_NE(Pixel(b, 100, 240), 0x0000FFu) << "t = 2 not drawn (blue)";
+    EXPECT_NE(Pixel(b, 100, 380), 0x0000FFu) << "g not drawn after the stop";
+    // The next Plot runs to the end again.
+    dialoge->meldungen.clear();
+    Handler("SpeedButton_PlotClick");
+    EXPECT_TRUE(dialoge->meldungen.empty());
+    EXPECT_EQ(Pixel(Bild(), 100, 240), 0x0000FFu);
+    EXPECT_EQ(Pixel(Bild(), 100, 380), 0x0000FFu);
 }
 
 TEST_F(Form1Test, SchliessenFragtNach) {

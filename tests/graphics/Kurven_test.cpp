@@ -6,6 +6,8 @@
 #include "platform/Dialoge_Skript.h"
 
 #include <chrono>
+#include <cmath>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -134,6 +136,77 @@ TEST_F(Kurven, IntegralFunctionStartsAtU) {
     EXPECT_EQ(Pixel(bild, Sp(2), Ze(0)), Blau);
     EXPECT_EQ(Pixel(bild, Sp(5), Ze(3)), Blau);
     EXPECT_EQ(Pixel(bild, Sp(-3), Ze(-5)), Blau);
+}
+
+TEST_F(Kurven, IntegralFunctionFromFarAwayEntersTheWindowAtTheRightHeight) {
+    const double pi = 3.14159265358979;
+    struct Fall { Extended u, start; double x, y; bool gezeichnet; };
+    const std::vector<Fall> faelle = {
+        {1E9L, -8, 0, -pi / 2, true},                            // atan(x) - atan(1E9)
+        {1E9L, -8, -4, std::atan(-4.0) - pi / 2, true},
+        {-1E9L, -8, 3, std::atan(3.0) + pi / 2, true},
+        {-1E9L, -8, -6, std::atan(-6.0) + pi / 2, true},
+        {-1E9L, 2, 1, std::atan(1.0) + pi / 2, false},           // the interval begins later ...
+        {-1E9L, 2, 3, std::atan(3.0) + pi / 2, true},            // ... and the curve with it
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::to_string(double(f.u)) + " x = " + std::to_string(f.x));
+        KOS_zeichnen(bild);
+        schar.u = f.u;
+        Kurve_zeichnen(bild, "1/(1+x²)", Farbe_blau, 1, Kurve_Integralfunktion, f.start, 8, schar);
+        if (f.gezeichnet)
+            EXPECT_GT(Blau_in_Spalte(Sp(f.x), Ze(f.y) - 1, Ze(f.y) + 1), 0);
+        else
+            EXPECT_EQ(Blau_in_Spalte(Sp(f.x)), 0);
+    }
+}
+
+TEST_F(Kurven, FailingStretchUpToTheWindowDrawsAsFromTheWindowsEdge) {
+    // sqrt fails left of 0: the far stretch fails as the pieces from -8 to 0 do.
+    schar.u = -8;
+    Zeichnen("sqrt(x)", Kurve_Integralfunktion);
+    const QImage nah = bild.copy();
+    EXPECT_GT(Blau_in_Spalte(Sp(4), Ze(16.0 / 3) - 1, Ze(16.0 / 3) + 1), 0);   // 2/3·x^1,5 from 0
+    KOS_zeichnen(bild);
+    schar.u = -1E12L;
+    Zeichnen("sqrt(x)", Kurve_Integralfunktion);
+    EXPECT_EQ(bild, nah);
+}
+
+TEST_F(Kurven, StepsStayBoundedByThePictureWhateverTheScale) {
+    // The inverse steps the y range with the x step: a tall window would need
+    // 10^9 steps; it is stepped more coarsely and still drawn.
+    KOS.yu = -1E9L;
+    KOS.yo = 1E9L;
+    KOS_zeichnen(bild);
+    const std::clock_t anfang = std::clock();
+    Kurve_zeichnen(bild, "x/100000000", Farbe_blau, 1, Kurve_Umkehrrelation, -1E9L, 1E9L, schar);
+    schar.u = -4E9L;
+    Zeichnen("0", Kurve_Integralfunktion);
+    EXPECT_LT(double(std::clock() - anfang) / CLOCKS_PER_SEC, 1.0);
+    EXPECT_GT(Blau_in_Spalte(Sp(5), 155, 165), 0);   // (x/10^8, x) at x = 5E8
+    EXPECT_EQ(Pixel(bild, Sp(-7), 320), Blau);        // F = 0
+}
+
+TEST_F(Kurven, EscapeStopsTheFamilyBetweenMembersAndWithinLongCurves) {
+    schar = Scharbereich{1, 4, 0.5L, true, 0};
+    Skript_Dialoge d;
+    d.escape = {false, true};
+    EXPECT_FALSE(Kurve_zeichnen(bild, "t", Farbe_blau, 1, Kurve_Funktion, -8, 8, schar));
+    EXPECT_TRUE(Zeichnen_abgebrochen());
+    EXPECT_EQ(d.escape_abfragen, 2);
+    EXPECT_EQ(Pixel(bild, Sp(-5.25), Ze(1)), Schwarz);
+    EXPECT_EQ(Anzahl(bild, 0, Ze(1.5), 640, Ze(1.5), Rot), 0);
+    // One member over a long inverse: polled within it, not only between members.
+    KOS.yu = -1E9L;
+    KOS.yo = 1E9L;
+    schar.alle_t = false;
+    d.escape = {false, true};
+    d.escape_abfragen = 0;
+    EXPECT_FALSE(Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Umkehrrelation, -1E9L, 1E9L, schar));
+    EXPECT_EQ(d.escape_abfragen, 2);
+    EXPECT_TRUE(Kurve_zeichnen(bild, "x", Farbe_blau, 1, Kurve_Umkehrrelation, -1E9L, 1E9L, schar));
+    EXPECT_FALSE(Zeichnen_abgebrochen());
 }
 
 TEST_F(Kurven, FamilyMembersTakeTheCycleColours) {
