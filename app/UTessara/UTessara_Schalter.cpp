@@ -304,6 +304,7 @@ void TForm1::SpeedButton_FontAuswahlClick() {
 // --- Plot ------------------------------------------------------------------------------
 
 void TForm1::SpeedButton_PlotClick() {
+    Befehl_beginnt();
     auto text = [](const QLineEdit* feld) { return feld->text().toStdString(); };
     auto stil = [](const Kurvenstil& s, const QCheckBox* box) {
         Kurvenstil k = s;
