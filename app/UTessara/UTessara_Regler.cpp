@@ -19,13 +19,21 @@ void TForm1::Regler_anbinden() {
 
 void TForm1::Scharregler_oeffnen() {
     if (!regler_) regler_ = new Scharregler(this);
-    if (!regler_->isVisible()) {
-        // Beside the main window where the screen has room, otherwise over its right edge.
-        QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-        QPoint ort(frameGeometry().right() + 1, y());
-        if (ort.x() + regler_->width() > frei.right()) ort.setX(frei.right() - regler_->width() - 8);
-        regler_->move(ort);
+    if (regler_->isVisible()) {
+        // Open already: its range stays, t1 is by now the slider's own value.
+        regler_->raise();
+        regler_->activateWindow();
+        return;
     }
+    // Beside the main window where the screen has room, else below it, else over its right edge.
+    QRect frei = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    QSize g = regler_->frameGeometry().size();
+    QPoint ort(frameGeometry().right() + 1, y());
+    if (ort.x() + g.width() > frei.right()) {
+        ort = QPoint(x(), frameGeometry().bottom() + 1);
+        if (ort.y() + g.height() > frei.bottom()) ort = QPoint(frei.right() - g.width(), y());
+    }
+    regler_->move(ort);
     regler_->Oeffnen(ui->Edit_Schar_t1->text(), ui->Edit_Schar_t2->text(), ui->Edit_delta_t->text());
 }
 

@@ -94,6 +94,12 @@ TEST_F(ScharreglerTest, OeffnetMitTasteUndDoppelklickOhneDasHauptfensterZuAender
     EXPECT_EQ(Teil<QRadioButton>(r, "RadioButton_von_vorn")->text().toStdString(), "von vorn");
     EXPECT_EQ(F1()->size(), groesse);
 
+    // Asked again while open, the range stays although t1 has moved with the slider.
+    Slider(r)->setValue(4);
+    QTest::keyClick(F1(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(Teil<QLineEdit>(r, "Edit_Regler_min")->text().toStdString(), "1");
+    EXPECT_EQ(Slider(r)->value(), 4);
+
     r->close();
     EXPECT_FALSE(r->isVisible());
     auto* t_von = Teil<QCheckBox>(F1(), "CheckBox_alle_t_verwenden");
