@@ -8,6 +8,7 @@
 #include "numeric/UMatheBasisOp.h"
 #include "ui_UTessara.h"
 
+#include <QAbstractButton>
 #include <QScreen>
 #include <QShortcut>
 
@@ -15,6 +16,9 @@ void TForm1::Regler_anbinden() {
     auto* taste = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(taste, &QShortcut::activated, this, &TForm1::Scharregler_oeffnen);
     ui->CheckBox_alle_t_verwenden->installEventFilter(this);
+    // The analysis tools are commands too: pressing one pauses the animation before it runs.
+    for (QAbstractButton* knopf : ui->GroupBox_Tools->findChildren<QAbstractButton*>())
+        connect(knopf, &QAbstractButton::pressed, this, &TForm1::Befehl_beginnt);
 }
 
 void TForm1::Scharregler_oeffnen() {

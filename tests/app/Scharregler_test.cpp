@@ -167,6 +167,10 @@ TEST_F(ScharreglerTest, AnimationLaeuftImTaktUndHaeltAn) {
     // A command of the main window pauses first; so does closing.
     struct Fall { const char* was; std::function<void()> befehl; } faelle[] = {
         {"Plot", [&] { QMetaObject::invokeMethod(F1(), "SpeedButton_PlotClick"); }},
+        {"tool", [&] {
+             QTest::mouseClick(Teil<QToolButton>(F1(), "SpeedButton_Extrempunkte"), Qt::LeftButton);
+             dialoge->meldungen.clear();   // no curve ticked: the tool's own message
+         }},
         {"field left", [&] {
              QApplication::setActiveWindow(F1());
              ASSERT_TRUE(QTest::qWaitForWindowActive(F1()));
