@@ -86,6 +86,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     Felder_einrichten();
     Grafiken_einrichten();
     Verbindungen_herstellen();
+    Regler_anbinden();
     if (!Bildschirm_ausreichend()) return;
     Standard_Werte_einstellen();
 }
@@ -136,6 +137,7 @@ void TForm1::Felder_einrichten() {
 }
 
 bool TForm1::eventFilter(QObject* ziel, QEvent* ereignis) {
+    if (ziel == ui->CheckBox_alle_t_verwenden && ereignis->type() == QEvent::MouseButtonDblClick) Scharregler_oeffnen();
     if (ereignis->type() == QEvent::MouseButtonPress) {
         auto* maus = static_cast<QMouseEvent*>(ereignis);
         if (maus->button() == Qt::LeftButton) {
@@ -202,6 +204,7 @@ bool TForm1::Taste_filtern(QLineEdit* feld, QKeyEvent* taste) {
 void TForm1::Feld_verlassen(QLineEdit* feld) {
     const Feldregel& regel = Feldregeln[feld->property(Regel_Eigenschaft).toInt()];
     if (!regel.verlassen || im_verlassen_) return;
+    Befehl_beginnt();
     im_verlassen_ = true;
     QMetaObject::invokeMethod(this, regel.verlassen, Qt::DirectConnection);
     im_verlassen_ = false;

@@ -14,6 +14,7 @@
 namespace Ui { class TForm1; }
 class QCheckBox;
 class QLineEdit;
+class Scharregler;
 class TBild;
 
 class TForm1 : public QWidget {
@@ -31,6 +32,10 @@ public:
     bool Zahl_aus_Edit(QLineEdit* feld, Extended& wert);
     // The point colour as the colour panel would set it (for windows that draw with it).
     void Punktfarbe_setzen(uint32_t farbe);
+    // The family slider's t becomes t1 and is drawn alone, at once.
+    void Scharparameter_setzen(Extended t);
+    // Every command of this window calls this first: it pauses the slider's animation.
+    void Befehl_beginnt();
 
     // For the tool windows drawing into Image1 (UTessara_Zugriff.cpp).
     bool Achsen_automatisch() const;   // "Auto": captions follow what is drawn
@@ -141,6 +146,7 @@ public slots:
     void SpeedButton_2D_AbbildungenClick();
     void SpeedButton_BaumdiagrammeClick();
     void SpeedButton_StatistikClick();
+    void Scharregler_oeffnen();
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
@@ -148,6 +154,7 @@ protected:
 
 private:
     void Verbindungen_herstellen();
+    void Regler_anbinden();
     void Felder_einrichten();
     void Grafiken_einrichten();
     bool Bildschirm_ausreichend();
@@ -184,4 +191,5 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     bool im_verlassen_ = false;      // an Exit handler is running (its focus moves start no other)
     bool beenden_ohne_frage_ = false;
+    Scharregler* regler_ = nullptr;  // made on first use, a child of this window
 };

@@ -311,6 +311,7 @@ void TForm1::SpeedButton_PlotClick() {
     if (laeuft) return;
     laeuft = true;
     struct Ende { bool& b; ~Ende() { b = false; } } ende{laeuft};
+    Befehl_beginnt();
     auto text = [](const QLineEdit* feld) { return feld->text().toStdString(); };
     auto stil = [](const Kurvenstil& s, const QCheckBox* box) {
         Kurvenstil k = s;
