@@ -19,6 +19,9 @@ public:
     explicit TForm6(QWidget* parent = nullptr);
     ~TForm6() override;
     Ui::TForm6* ui_() const { return ui.get(); }
+    // The choices of the statistics groups when the main window opens this window:
+    // chart item 0 ("Häufigk.polygon") and model item 1 ("m·x+b").
+    void Statistik_Vorgaben();
 
 public slots:
     void SpeedButton_Tabelle_loeschenClick();
@@ -60,7 +63,6 @@ protected:
 private:
     void Tabelle_Datei_einrichten();
     void Statistik_einrichten();
-    void Statistik_Vorgaben();   // the opener's choices: chart item 0, model item 1
     void Diagramm_zeichnen(const TWertpaare& daten, const std::vector<TPunkt>& klassen);
     void Entfernungen_zeichnen(bool senkrecht);
 

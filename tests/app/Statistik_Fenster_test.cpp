@@ -115,6 +115,10 @@ TEST_F(StatistikFenster, BarChartTableKeyFiguresAndChartsInThePicture) {
 }
 
 TEST_F(StatistikFenster, RegressionPutsItsTermsIntoTheMainWindow) {
+    Waehlen("ComboBox_RegressionsModelle", 4);
+    Form6->Statistik_Vorgaben();   // as the opener chooses: the polygon and the line
+    EXPECT_EQ(Element<QComboBox>(F6(), "ComboBox_DiagrammTyp")->currentIndex(), 0);
+    EXPECT_EQ(Element<QComboBox>(F6(), "ComboBox_RegressionsModelle")->currentIndex(), 1);
     Spalten({"2", "4", "9"}, {"1", "5", "6"});
     Waehlen("ComboBox_RegressionsModelle", 1);
     Klicken("SpeedButton_Regressionsmodell_starten");
