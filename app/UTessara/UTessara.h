@@ -46,6 +46,18 @@ public:
     // A curve's sample line in another window, turning an arrow style into a plain one.
     void Kurvenprobe_zeichnen(TBild* probe);
 
+    // For the statistics window (kurve: 0 f, 1 g, 2 h). The interval is taken over
+    // by the fields' leave handlers; the tool t is the value of "t von".
+    void Term_setzen(int kurve, const std::string& term);
+    std::string Term_lesen(int kurve) const;
+    bool Kurve_angehakt(int kurve) const;
+    void Zeichenintervall_setzen(int kurve, const std::string& von, const std::string& bis);
+    void x_Bereich_Texte(std::string& xa, std::string& xe) const;
+    void DatenPkte_verbinden_aus();
+    bool Werkzeug_t_lesen(Extended& t);   // false (focus back to the field) when "t von" is no number
+    void y_Bereich_wie_x();   // equal tick distances, so that a circle is round
+    void x_Achse_aus();
+
 public slots:
     // Term fields
     void Edit_fScharExit();
@@ -153,6 +165,7 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    QLineEdit* Termfeld(int kurve) const;
     void Verbindungen_herstellen();
     void Regler_anbinden();
     void Felder_einrichten();

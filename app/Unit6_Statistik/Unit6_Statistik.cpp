@@ -62,12 +62,14 @@ TForm6::TForm6(QWidget* parent)
     connect(ui->SpeedButton_Punkte_einzeichnen, &QToolButton::clicked, this, &TForm6::SpeedButton_Punkte_einzeichnenClick);
     connect(ui->ComboBox_Punkte_ab_Spalte, &QComboBox::currentIndexChanged, this, &TForm6::ComboBox_Punkte_ab_SpalteChange);
     Tabelle_Datei_einrichten();
+    Statistik_einrichten();
 }
 
 TForm6::~TForm6() = default;
 
 void TForm6::Oeffnen_vorbereiten() {
     ui->ComboBox_Punkte_ab_Spalte->setCurrentIndex(0);
+    Statistik_Vorgaben();
     Tabelle_einrichten(Tabelle);
     Markierung_aufheben(Tabelle);
 }

@@ -2,9 +2,13 @@
 // table (StringGrid1) and the buttons that act on it; the table routines themselves
 // live in table/UStringGrid.
 #pragma once
+#include "app/Unit6_Statistik/Statistik_Gruppe.h"
+#include "stats/UStatistik.h"
+
 #include <QCursor>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 namespace Ui { class TForm6; }
 class QMouseEvent;
@@ -17,6 +21,9 @@ public:
     // What the main window's opener asks before showing the window: the window's
     // own defaults, a freshly set up (empty) table and no marked range.
     void Oeffnen_vorbereiten();
+    // The choices of the statistics groups when the main window opens this window:
+    // chart item 0 ("Häufigk.polygon") and model item 1 ("m·x+b").
+    void Statistik_Vorgaben();
 
 public slots:
     void SpeedButton_Tabelle_loeschenClick();
@@ -38,13 +45,32 @@ public slots:
     // The table as a CSV file (Tabelle_Datei.cpp); Ctrl+S and Ctrl+O in this window.
     void Tabelle_speichern();
     void Tabelle_oeffnen();
+    // Statistics, regression and interpolation groups (Statistik_Gruppe.cpp, Regression_Gruppe.cpp)
+    void SpeedButton_Diagramm_zeichnenClick();
+    void ComboBox_DiagrammTypChange(int index);
+    void ComboBox_DiagrPlotNrChange(int index);
+    void SpeedButton_Regressionsmodell_startenClick();
+    void ComboBox_RegressionsModelleChange(int index);
+    void CheckBox_2_RegressionsgeradenClick();
+    void SpeedButton_Schwerpunkt_zeichnenClick();
+    void SpeedButton_senkrechte_EntfernungenClick();
+    void SpeedButton_waagerechte_EntfernungenClick();
+    void SpeedButton_InterpolationspolynomClick();
+    void SpeedButtonSplineInterpolationClick();
+    void SpeedButton_TrassierungClick();
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
 private:
     void Tabelle_Datei_einrichten();
+    void Statistik_einrichten();
+    void Diagramm_zeichnen(const TWertpaare& daten, const std::vector<TPunkt>& klassen);
+    void Entfernungen_zeichnen(bool senkrecht);
+
     std::unique_ptr<Ui::TForm6> ui;
+    std::unique_ptr<Ui::TStatistik_Gruppen, Statistik_Gruppen_loeschen> statistik_ui;
+    Statistikzustand statistik_;
     QCursor auswahlcursor_;
     int anker_spalte_ = -1, anker_zeile_ = -1;   // where the right-button range started
 };
