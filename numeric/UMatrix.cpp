@@ -10,8 +10,17 @@
 
 namespace {
 
-// Entries below this do not qualify as pivots.
-constexpr Extended Pivot_Schwelle = 1e-12L;
+// Entries below this share of the matrix's largest entry count as 0: as pivots, in
+// the rank and in the singularity test, so that rounding residue of a dependent row
+// neither becomes a pivot nor a rank, and a matrix of tiny entries still has pivots.
+constexpr Extended Null_Anteil = 1e-12L;
+
+Extended Toleranz(const Matrix& A, int m, int n) {
+    Extended g = 0;
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= n; ++j) g = std::max(g, std::fabs(A[i][j]));
+    return Null_Anteil * g;
+}
 // Powers up to this exponent multiply step by step, A·(A·(...)); larger ones square.
 constexpr int Potenz_schrittweise_bis = 1000;
 
@@ -34,11 +43,12 @@ using Schritt = void (*)(const Matrix&, int, int, void*);
 void rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
     if (!Masse_gueltig(m, n)) return;
     auto zeigen = [&] { if (schritt) schritt(A, m, n, daten); };
+    const Extended Pivot_Schwelle = Toleranz(A, m, n);
     int k = 1, j = 1;
     while (k <= m && j <= n) {
         int p = 0;
         for (int i = k; i <= m && p == 0; ++i) {
-            if (std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
+            if (A[i][j] != 0 && std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
             else zeigen();
         }
         if (p == 0) {
@@ -92,15 +102,19 @@ Extended Determinante_Elimination(Matrix A, int m) {
     return d;
 }
 
-// Pivotal condensation with sign and scale factor c; false when an intermediate
-// value leaves the number range.
+// Pivotal condensation, each step divided by the previous pivot (fraction-free):
+// the entries stay minors of A instead of growing with a power of the pivot at every
+// step, so integer matrices give exact integers. A corner below the zero tolerance of
+// what is left counts as 0 and a later column of row 1 is taken (sign change); none
+// left means the determinant is 0. False when an intermediate value leaves the range.
 bool Kondensation(Matrix& A, int m, Extended& det) {
-    Extended c = 1;
-    while (m > 2) {
-        if (A[1][1] == 0) {
+    Extended c = 1, vorheriger = 1;
+    while (m > 1) {
+        const Extended schwelle = Toleranz(A, m, m);
+        if (std::fabs(A[1][1]) <= schwelle) {
             int e = 0;
             for (int s = 2; s <= m; ++s)
-                if (std::fabs(A[1][s]) > std::fabs(A[1][s - 1])) e = s;
+                if (std::fabs(A[1][s]) > std::fabs(A[1][s - 1]) && std::fabs(A[1][s]) > schwelle) e = s;
             if (e == 0) {
                 det = 0;
                 return true;
@@ -108,21 +122,20 @@ bool Kondensation(Matrix& A, int m, Extended& det) {
             for (int i = 1; i <= m; ++i) std::swap(A[i][1], A[i][e]);
             c = -c;
         }
-        Extended a = A[1][1];
+        const Extended a = A[1][1];
         for (int i = 2; i <= m; ++i) {
-            Extended f = A[i][1];
-            for (int s = 1; s <= m; ++s) {
-                A[i][s] = a * A[i][s] - f * A[1][s];
+            const Extended f = A[i][1];
+            for (int s = 2; s <= m; ++s) {
+                A[i][s] = (a * A[i][s] - f * A[1][s]) / vorheriger;
                 if (!std::isfinite(A[i][s])) return false;
             }
         }
-        c /= std::pow(a, Extended(m - 2));
-        if (!std::isfinite(c) || c == 0) return false;
+        vorheriger = a;
         for (int i = 1; i < m; ++i)
             for (int s = 1; s < m; ++s) A[i][s] = A[i + 1][s + 1];
         --m;
     }
-    det = m == 2 ? c * (A[1][1] * A[2][2] - A[1][2] * A[2][1]) : A[1][1];
+    det = c * A[1][1];
     return std::isfinite(det);
 }
 
@@ -147,10 +160,11 @@ Extended Determinante(Matrix A, int m) {
 
 int Rang(Matrix A, int m, int n) {
     if (!Masse_gueltig(m, n)) return 0;
+    const Extended schwelle = Toleranz(A, m, n);
     Matrix_rref(A, m, n);
     for (int i = m; i >= 1; --i)
         for (int j = 1; j <= n; ++j)
-            if (A[i][j] != 0) return i;
+            if (A[i][j] != 0 && std::fabs(A[i][j]) >= schwelle) return i;
     return 0;
 }
 
