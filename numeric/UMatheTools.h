@@ -82,8 +82,11 @@ Extended Bogenlaenge_berechnen(const std::string& term, Extended t, Extended a, 
 using Matrix = std::array<std::array<Extended, 42>, 45>;   // [row][column], used from (1, 1)
 constexpr int Matrix_Zeilen_hoechstens = 44, Matrix_Spalten_hoechstens = 41;
 
+// Pivots need an absolute value of at least 1E-12 (regression and interpolation).
 void Matrix_rref(Matrix& A, int m, int n);
-// The same elimination; after every step `schritt` is called with the current matrix.
+// The matrix window's elimination: pivots need at least 1E-12 times the largest entry.
+void Matrix_rref_relativ(Matrix& A, int m, int n);
+// The matrix window's elimination; after every step `schritt` is called with the current matrix.
 void Matrix_rref(Matrix& A, int m, int n, void (*schritt)(const Matrix&, int m, int n, void* daten), void* daten);
 // The elimination written into the table (rows m+3 .. 2m+2, columns 3 .. n+2) with
 // the message "Taste drücken" after every step.

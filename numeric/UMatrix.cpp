@@ -10,10 +10,15 @@
 
 namespace {
 
-// Entries below this share of the matrix's largest entry count as 0: as pivots, in
-// the rank and in the singularity test, so that rounding residue of a dependent row
-// neither becomes a pivot nor a rank, and a matrix of tiny entries still has pivots.
+// The matrix window's zero test: entries below this share of the matrix's largest
+// entry count as 0, as pivots, in the rank and in the singularity test, so that
+// rounding residue of a dependent row neither becomes a pivot nor a rank, and a
+// matrix of tiny entries still has pivots.
 constexpr Extended Null_Anteil = 1e-12L;
+// Regression and interpolation reduce normal equations whose entries span thirty
+// orders of magnitude; a scale from the largest entry would reject their true pivots,
+// so their elimination keeps this absolute threshold.
+constexpr Extended Pivot_absolut = 1e-12L;
 
 Extended Toleranz(const Matrix& A, int m, int n) {
     Extended g = 0;
@@ -40,10 +45,9 @@ using Schritt = void (*)(const Matrix&, int, int, void*);
 
 // Gauss-Jordan with the first usable pivot of each column (no search for the
 // largest, so the steps are the ones a student does by hand).
-void rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
+void rref(Matrix& A, int m, int n, Extended Pivot_Schwelle, Schritt schritt, void* daten) {
     if (!Masse_gueltig(m, n)) return;
     auto zeigen = [&] { if (schritt) schritt(A, m, n, daten); };
-    const Extended Pivot_Schwelle = Toleranz(A, m, n);
     int k = 1, j = 1;
     while (k <= m && j <= n) {
         int p = 0;
@@ -141,13 +145,19 @@ bool Kondensation(Matrix& A, int m, Extended& det) {
 
 }  // namespace
 
-void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, nullptr, nullptr); }
+void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, Pivot_absolut, nullptr, nullptr); }
 
-void Matrix_rref(Matrix& A, int m, int n, Schritt schritt, void* daten) { rref(A, m, n, schritt, daten); }
+void Matrix_rref_relativ(Matrix& A, int m, int n) {
+    if (Masse_gueltig(m, n)) rref(A, m, n, Toleranz(A, m, n), nullptr, nullptr);
+}
+
+void Matrix_rref(Matrix& A, int m, int n, Schritt schritt, void* daten) {
+    if (Masse_gueltig(m, n)) rref(A, m, n, Toleranz(A, m, n), schritt, daten);
+}
 
 void Matrix_rref_schrittweise(Matrix& A, int m, int n, TTabelle& tabelle) {
     Tabellenspur spur{&tabelle};
-    rref(A, m, n, In_Tabelle_zeigen, &spur);
+    Matrix_rref(A, m, n, In_Tabelle_zeigen, &spur);
 }
 
 Extended Determinante(Matrix A, int m) {
@@ -161,7 +171,7 @@ Extended Determinante(Matrix A, int m) {
 int Rang(Matrix A, int m, int n) {
     if (!Masse_gueltig(m, n)) return 0;
     const Extended schwelle = Toleranz(A, m, n);
-    Matrix_rref(A, m, n);
+    Matrix_rref_relativ(A, m, n);
     for (int i = m; i >= 1; --i)
         for (int j = 1; j <= n; ++j)
             if (A[i][j] != 0 && std::fabs(A[i][j]) >= schwelle) return i;

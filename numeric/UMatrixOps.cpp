@@ -125,7 +125,7 @@ Matrixergebnis Matrix_berechnen(Matrixoperation op, const Matrixeingabe& e) {
     case Matrixoperation::rref: {
         r.Titel = "rref(A)";
         Matrix C = e.A;
-        Matrix_rref(C, e.m, e.q);
+        Matrix_rref_relativ(C, e.m, e.q);
         Matrix_setzen(r, C, e.m, e.q);
         break;
     }

@@ -114,7 +114,7 @@ std::string Quadratmatrix_an_Cursor(TTabelle& T, bool einheit, int n) {
         return "Eine " + std::to_string(n) + "x" + std::to_string(n) + "-Matrix ab Spalte " + std::to_string(c) +
                ", Zeile " + std::to_string(z) + " passt nicht in die Tabelle (Spalte 43, Zeile 1500) !";
     for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j) T.Zelle(c + j, z + i) = einheit && i == j ? "1" : "0";
+        for (int j = 0; j < n; ++j) T.Zelle(c + j, z + i).assign(1, einheit && i == j ? '1' : '0');
     T.Melden(TTabellenaenderung::Inhalt);
     return {};
 }
