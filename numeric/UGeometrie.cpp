@@ -4,13 +4,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Lines rising more than this between their two points count as vertical.
-constexpr Extended Senkrecht_ab = 10000;
-
-}  // namespace
-
 Extended Abstand(TPunkt A, TPunkt B) {
     Extended dx = B.x - A.x, dy = B.y - A.y;
     return std::sqrt(dx * dx + dy * dy);
@@ -20,8 +13,10 @@ TPunkt Mittelpunkt(TPunkt A, TPunkt B) { return {(A.x + B.x) / 2, (A.y + B.y) / 
 
 TPunkt Lotfusspunkt(TPunkt A, TPunkt B, TPunkt C) {
     Extended dx = C.x - B.x, dy = C.y - B.y, nenner = dx * dx + dy * dy;
-    // A length that underflows to 0 leaves no direction: treated like coincident points.
-    if (dx == 0 || dy > Senkrecht_ab || nenner == 0) return {B.x, A.y};
+    // Coincident points, or a length that underflows to 0, leave no direction: the
+    // line is taken as vertical. Steep lines are projected like any other, so a
+    // point on the line is its own foot however steep the line is.
+    if (dx == 0 || nenner == 0) return {B.x, A.y};
     Extended t = ((A.x - B.x) * dx + (A.y - B.y) * dy) / nenner;
     return {B.x + t * dx, B.y + t * dy};
 }

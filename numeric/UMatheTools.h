@@ -92,6 +92,7 @@ Extended Bogenlaenge_berechnen(const std::string& term, Extended t, Extended a, 
 using Matrix = std::array<std::array<Extended, 42>, 45>;   // [row][column], used from (1, 1)
 constexpr int Matrix_Zeilen_hoechstens = 44, Matrix_Spalten_hoechstens = 41;
 
+// Pivots need an absolute value of at least 1E-12 (regression and interpolation).
 void Matrix_rref(Matrix& A, int m, int n);
 // One moment of the elimination worth showing: an entry (zeile, spalte) rejected as
 // pivot, a pivot found there, the exchange bringing it to row `zeile`, the division
@@ -103,8 +104,10 @@ struct Eliminationsschritt {
     int zeile, spalte;
     std::vector<Extended> A;
 };
-// The same elimination, handing out every step in order.
+// The matrix window's elimination (relative pivot threshold), handing out every step in order.
 std::vector<Eliminationsschritt> Matrix_rref_verfolgen(Matrix& A, int m, int n);
+// The matrix window's elimination: pivots need at least 1E-12 times the largest entry.
+void Matrix_rref_relativ(Matrix& A, int m, int n);
 Extended Determinante(Matrix A, int m);
 int Rang(Matrix A, int m, int n);
 Matrix Einheitsmatrix(int n);

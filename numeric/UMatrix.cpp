@@ -11,8 +11,22 @@
 
 namespace {
 
-// Entries below this do not qualify as pivots.
-constexpr Extended Pivot_Schwelle = 1e-12L;
+// The matrix window's zero test: entries below this share of the matrix's largest
+// entry count as 0, as pivots, in the rank and in the singularity test, so that
+// rounding residue of a dependent row neither becomes a pivot nor a rank, and a
+// matrix of tiny entries still has pivots.
+constexpr Extended Null_Anteil = 1e-12L;
+// Regression and interpolation reduce normal equations whose entries span thirty
+// orders of magnitude; a scale from the largest entry would reject their true pivots,
+// so their elimination keeps this absolute threshold.
+constexpr Extended Pivot_absolut = 1e-12L;
+
+Extended Toleranz(const Matrix& A, int m, int n) {
+    Extended g = 0;
+    for (int i = 1; i <= m; ++i)
+        for (int j = 1; j <= n; ++j) g = std::max(g, std::fabs(A[i][j]));
+    return Null_Anteil * g;
+}
 // Powers up to this exponent multiply step by step, A·(A·(...)); larger ones square.
 constexpr int Potenz_schrittweise_bis = 1000;
 
@@ -31,7 +45,7 @@ Extended Begrenzt(Extended v, bool* ueberlauf = nullptr) {
 // Gauss-Jordan with the first usable pivot of each column (no search for the
 // largest, so the steps are the ones a student does by hand). Every step goes to
 // `spur` when one is given.
-void rref(Matrix& A, int m, int n, std::vector<Eliminationsschritt>* spur) {
+void rref(Matrix& A, int m, int n, Extended Pivot_Schwelle, std::vector<Eliminationsschritt>* spur) {
     if (!Masse_gueltig(m, n)) return;
     auto zeigen = [&](Eliminationsart art, int zeile, int spalte) {
         if (!spur) return;
@@ -47,7 +61,7 @@ void rref(Matrix& A, int m, int n, std::vector<Eliminationsschritt>* spur) {
     while (k <= m && j <= n) {
         int p = 0;
         for (int i = k; i <= m && p == 0; ++i) {
-            if (std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
+            if (A[i][j] != 0 && std::fabs(A[i][j]) >= Pivot_Schwelle) p = i;
             else zeigen(Eliminationsart::verworfen, i, j);
         }
         if (p == 0) {
@@ -89,15 +103,19 @@ Extended Determinante_Elimination(Matrix A, int m) {
     return d;
 }
 
-// Pivotal condensation with sign and scale factor c; false when an intermediate
-// value leaves the number range.
+// Pivotal condensation, each step divided by the previous pivot (fraction-free):
+// the entries stay minors of A instead of growing with a power of the pivot at every
+// step, so integer matrices give exact integers. A corner below the zero tolerance of
+// what is left counts as 0 and a later column of row 1 is taken (sign change); none
+// left means the determinant is 0. False when an intermediate value leaves the range.
 bool Kondensation(Matrix& A, int m, Extended& det) {
-    Extended c = 1;
-    while (m > 2) {
-        if (A[1][1] == 0) {
+    Extended c = 1, vorheriger = 1;
+    while (m > 1) {
+        const Extended schwelle = Toleranz(A, m, m);
+        if (std::fabs(A[1][1]) <= schwelle) {
             int e = 0;
             for (int s = 2; s <= m; ++s)
-                if (std::fabs(A[1][s]) > std::fabs(A[1][s - 1])) e = s;
+                if (std::fabs(A[1][s]) > std::fabs(A[1][s - 1]) && std::fabs(A[1][s]) > schwelle) e = s;
             if (e == 0) {
                 det = 0;
                 return true;
@@ -105,32 +123,36 @@ bool Kondensation(Matrix& A, int m, Extended& det) {
             for (int i = 1; i <= m; ++i) std::swap(A[i][1], A[i][e]);
             c = -c;
         }
-        Extended a = A[1][1];
+        const Extended a = A[1][1];
         for (int i = 2; i <= m; ++i) {
-            Extended f = A[i][1];
-            for (int s = 1; s <= m; ++s) {
-                A[i][s] = a * A[i][s] - f * A[1][s];
+            const Extended f = A[i][1];
+            for (int s = 2; s <= m; ++s) {
+                A[i][s] = (a * A[i][s] - f * A[1][s]) / vorheriger;
                 if (!std::isfinite(A[i][s])) return false;
             }
         }
-        c /= std::pow(a, Extended(m - 2));
-        if (!std::isfinite(c) || c == 0) return false;
+        vorheriger = a;
         for (int i = 1; i < m; ++i)
             for (int s = 1; s < m; ++s) A[i][s] = A[i + 1][s + 1];
         --m;
     }
-    det = m == 2 ? c * (A[1][1] * A[2][2] - A[1][2] * A[2][1]) : A[1][1];
+    det = c * A[1][1];
     return std::isfinite(det);
 }
 
 }  // namespace
 
-void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, nullptr); }
+void Matrix_rref(Matrix& A, int m, int n) { rref(A, m, n, Pivot_absolut, nullptr); }
+
+void Matrix_rref_relativ(Matrix& A, int m, int n) {
+    if (Masse_gueltig(m, n)) rref(A, m, n, Toleranz(A, m, n), nullptr);
+}
 
 std::vector<Eliminationsschritt> Matrix_rref_verfolgen(Matrix& A, int m, int n) {
     std::vector<Eliminationsschritt> spur;
-    rref(A, m, n, &spur);
+    if (Masse_gueltig(m, n)) rref(A, m, n, Toleranz(A, m, n), &spur);
     return spur;
+}
 }
 
 Extended Determinante(Matrix A, int m) {
@@ -143,10 +165,11 @@ Extended Determinante(Matrix A, int m) {
 
 int Rang(Matrix A, int m, int n) {
     if (!Masse_gueltig(m, n)) return 0;
-    Matrix_rref(A, m, n);
+    const Extended schwelle = Toleranz(A, m, n);
+    Matrix_rref_relativ(A, m, n);
     for (int i = m; i >= 1; --i)
         for (int j = 1; j <= n; ++j)
-            if (A[i][j] != 0) return i;
+            if (A[i][j] != 0 && std::fabs(A[i][j]) >= schwelle) return i;
     return 0;
 }
 

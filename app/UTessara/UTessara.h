@@ -58,6 +58,21 @@ public:
     void y_Bereich_wie_x();   // equal tick distances, so that a circle is round
     void x_Achse_aus();
 
+    // What other windows read and set here (UTessara_Dienste.cpp): the insertion text,
+    // the term of f and the parameter t1, and the view set-ups of the statistics
+    // window's test data, each through the handlers of the controls it changes.
+    std::string Text_in_Grafik() const;
+    void Text_in_Grafik_setzen(const std::string& text);
+    std::string Term_f() const;
+    bool Parameter_t1(Extended& t) const;   // Edit_Schar_t1 as a constant term
+    enum class Ursprungslage { Mitte, links_unten, Quadrant_1_und_4 };
+    void Ursprung_setzen(Ursprungslage lage);   // world window moved, fields, Plot
+    void x_Achse_stauchen();                    // one zoom-out step of the x axis, Plot
+    void Achsen_zeigen(bool x_achse, bool y_achse);
+    void Linienart_setzen(int eintrag);
+    void Punkte_verbinden(bool an);
+    void y_Bereich_setzen(Extended yu, Extended yo, Extended yscl);
+
 public slots:
     // Term fields
     void Edit_fScharExit();

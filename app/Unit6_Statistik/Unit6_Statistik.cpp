@@ -63,6 +63,9 @@ TForm6::TForm6(QWidget* parent)
     connect(ui->ComboBox_Punkte_ab_Spalte, &QComboBox::currentIndexChanged, this, &TForm6::ComboBox_Punkte_ab_SpalteChange);
     Tabelle_Datei_einrichten();
     Statistik_einrichten();
+    Matrixgruppe_verbinden();
+    Spaltenknoepfe_verbinden();
+    Testdaten_verbinden();
 }
 
 TForm6::~TForm6() = default;

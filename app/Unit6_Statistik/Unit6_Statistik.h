@@ -7,6 +7,8 @@
 
 #include <QCursor>
 #include <QWidget>
+#include "engine/UFunktionsParser.h"
+
 #include <memory>
 #include <vector>
 
@@ -59,6 +61,33 @@ public slots:
     void SpeedButtonSplineInterpolationClick();
     void SpeedButton_TrassierungClick();
 
+    // Matrix group (Unit6_Matrix.cpp)
+    void SpeedButton_MatrixOpsClick();
+    void Edit_Mat_nExit();
+    void Edit_skalar_rExit();
+    // Column buttons and constructions (Unit6_Spalten.cpp)
+    void SpeedButton_SpaltensummeClick();
+    void SpeedButton_kumulierte_SummeClick();
+    void SpeedButton_SkalarproduktClick();
+    void SpeedButton_VektorProduktClick();
+    void SpeedButton_Addiere_zu_SpalteClick();
+    void SpeedButton_Multipliziere_mit_SpalteClick();
+    void SpeedButton_Spalte_durch_Spalte1Click();
+    void SpeedButton_BinomialverteilungClick();
+    void SpeedButtonLehmerzahlenClick();
+    void SpeedButton_Rechteck_einzeichnenClick();
+    void SpeedButton_regelm_VieleckeClick();
+    void SpeedButtonLot_P1_fClick();
+    void SpeedButtonMittelpunktABClick();
+    // Test data (Unit6_Testdaten.cpp)
+    void SpeedButton_Testdaten_LinRegClick();
+    void SpeedButton_Testdaten_DreieckClick();
+    void SpeedButton_Testdaten_SaeulendiagrammClick();
+    void SpeedButton_Testdaten_BoxplotsClick();
+    void SpeedButton_Testdaten_HistoClick();
+    void SpeedButton_Testdaten_LGSClick();
+    void SpeedButton_Testdaten_KreisdiagrammClick();
+
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
 
@@ -67,10 +96,16 @@ private:
     void Statistik_einrichten();
     void Diagramm_zeichnen(const TWertpaare& daten, const std::vector<TPunkt>& klassen);
     void Entfernungen_zeichnen(bool senkrecht);
+    void Matrixgruppe_verbinden();
+    void Spaltenknoepfe_verbinden();
+    void Testdaten_verbinden();
+    bool Skalar_r_lesen(Extended& r);   // shows the engine's message on failure
+    void Ergebnis_zeigen(int zeile);   // scrolls so that the row above `zeile` is the first visible
 
     std::unique_ptr<Ui::TForm6> ui;
     std::unique_ptr<Ui::TStatistik_Gruppen, Statistik_Gruppen_loeschen> statistik_ui;
     Statistikzustand statistik_;
+    bool Mat_n_Fehler_ = false;   // the last text left in Edit_Mat_n was no integer
     QCursor auswahlcursor_;
     int anker_spalte_ = -1, anker_zeile_ = -1;   // where the right-button range started
 };

@@ -17,6 +17,9 @@ TEST(Geometrie, MappingsOfPoints) {
         {"reflection in y = x", [] { return Punkt_spiegeln({1, 0}, {0, 0}, {1, 1}); }, 0, 1},
         {"reflection in x = 2", [] { return Punkt_spiegeln({5, 3}, {2, 0}, {2, 7}); }, -1, 3},
         {"reflection in y = 1", [] { return Punkt_spiegeln({3, 4}, {0, 1}, {5, 1}); }, 3, -2},
+        // A point on a steep mirror line stays where it is, whichever line point comes first.
+        {"point on steep mirror line", [] { return Punkt_spiegeln({2, 6000}, {0, 0}, {1, 3000}); }, 2, 6000},
+        {"same, line points swapped", [] { return Punkt_spiegeln({2, 6000}, {1, 3000}, {0, 0}); }, 2, 6000},
         {"rotation by 90", [] { return Punkt_drehen({1, 0}, {0, 0}, 90); }, 0, 1},
         {"rotation about (1;1) by -90", [] { return Punkt_drehen({2, 1}, {1, 1}, -90); }, 1, 0},
         {"rotation by 180", [] { return Punkt_drehen({3, 2}, {1, 1}, 180); }, -1, 0},
@@ -39,8 +42,10 @@ TEST(Geometrie, FootOfPerpendicular) {
     const Fall faelle[] = {
         {"oblique line", {0, 2}, {0, 0}, {2, 2}, 1, 1},
         {"horizontal line", {3, 5}, {-1, 1}, {4, 1}, 3, 1},
-        // More than 10000 upwards counts as vertical: the foot keeps B.x.
-        {"steep line taken as vertical", {5, 5}, {0, 0}, {1, 20000}, 0, 5},
+        // Steep lines are projected, not taken as vertical.
+        {"steep line projected", {5, 5}, {0, 0}, {1, 20000}, 100005.0L / 400000001, 20000 * (100005.0L / 400000001)},
+        {"point on y = 3000x is its own foot", {1, 3000}, {0, 0}, {5, 15000}, 1, 3000},
+        {"same with the line points swapped", {1, 3000}, {5, 15000}, {0, 0}, 1, 3000},
         // The test is on dy itself: a steep line downwards is projected exactly.
         {"steep downwards projected", {1, -20000}, {0, 0}, {1, -20000}, 1, -20000},
         {"coincident line points", {4, -3}, {2, 2}, {2, 2}, 2, -3},
