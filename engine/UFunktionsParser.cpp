@@ -53,6 +53,26 @@ Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
     return programm_fuer(term).ausfuehren(x, t);
 }
 
+namespace {
+uint8_t parser_marken() {
+    return uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
+                   (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));
+}
+}  // namespace
+
+void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
+                          std::span<const Extended> t, std::span<Extended> y,
+                          std::span<uint8_t> marken) {
+    const size_t n = x.size();
+    if (n == 0 || y.size() != n || marken.size() != n || (t.size() != 1 && t.size() != n)) return;
+    const Programm& p = programm_fuer(term);
+    const bool t_je_punkt = t.size() == n && n > 1;
+    for (size_t i = 0; i < n; ++i) {
+        y[i] = p.ausfuehren(x[i], t[t_je_punkt ? i : 0]);
+        marken[i] = parser_marken();
+    }
+}
+
 Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t) {
     return Programm_uebersetzen(term)->ausfuehren(x, t);
 }

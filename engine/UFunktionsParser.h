@@ -5,6 +5,7 @@
 // and the key filters of term and number fields.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 using Extended = long double;
@@ -18,6 +19,14 @@ constexpr Extended Fehlerwert = 1E100L;
 
 bool Term_normalisieren(const std::string& term, std::string& kanonisch);   // false: Parser holds the error
 Extended Term_auswerten(const std::string& term, Extended x, Extended t);
+// One term at many points in one call, each point exactly as Term_auswerten(term, x[i], t[i])
+// would give it, in order: y[i] the value, marken[i] the flags of point i (Marke_*); t holds
+// one value for all points or one per point; y and marken are as long as x. Afterwards Parser
+// holds what the last call would leave. Spans of mismatched lengths change nothing.
+constexpr uint8_t Marke_Fehler = 1, Marke_Sprungstelle = 2, Marke_Signum_Null = 4, Marke_Knickstelle = 8;
+void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
+                          std::span<const Extended> t, std::span<Extended> y,
+                          std::span<uint8_t> marken);
 bool Term_pruefen(const std::string& term);            // shows syntax messages through Dialog()
 bool Zahl_aus_Term(const std::string& term, Extended& wert);
 bool Potenz(Extended a, Extended b, Extended& wert);

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -79,6 +80,67 @@ TEST(Termspeicher, SchrittprogrammGleichtBaum) {
             gleich(e[0], e[1], std::string(term) + " x=" + std::to_string(double(x)));
         }
     }
+}
+
+// A batch gives every point exactly what single calls in order give: values
+// bitwise, the four flags, Parser afterwards and the RANDOM generator. Lengths
+// cross block boundaries; failing points sit between good ones.
+TEST(Termreihe, GleichtEinzelaufrufen) {
+    std::mt19937 zufall(99);
+    std::uniform_real_distribution<double> verteilung(-9, 9);
+    const size_t laengen[] = {1, 7, 300};
+    for (int runde = 0; runde < 2; ++runde) {
+        for (const char* term : Terme) {
+            for (size_t n : laengen) {
+                for (bool t_je_punkt : {false, true}) {
+                    std::vector<Extended> x(n), t(t_je_punkt ? n : 1);
+                    for (size_t i = 0; i < n; ++i)   // every fifth point on 0 or an integer
+                        x[i] = i % 5 == 2 ? Extended(int(i % 3) - 1) : Extended(verteilung(zufall));
+                    for (auto& w : t) w = Extended(verteilung(zufall)) / 2;
+                    std::vector<Extended> y(n);
+                    std::vector<uint8_t> marken(n);
+                    Parser = Parserzustand{};
+                    Parser.Term_Fehlertext = "alt";
+                    Parser.Sprungstelle = true;
+                    Zufall_setzen(31);
+                    Term_auswerten_Reihe(term, x, t, y, marken);
+                    const Parserzustand nach_reihe = Parser;
+                    const Extended zufall_reihe = Term_auswerten("random(1e9)", 0, 0);
+                    Parser = Parserzustand{};
+                    Parser.Term_Fehlertext = "alt";
+                    Parser.Sprungstelle = true;
+                    Zufall_setzen(31);
+                    std::string wo = std::string(term) + " n=" + std::to_string(n) +
+                                     (t_je_punkt ? " t je Punkt" : " t einmal");
+                    for (size_t i = 0; i < n; ++i) {
+                        Extended v = Term_auswerten(term, x[i], t[t_je_punkt ? i : 0]);
+                        ASSERT_EQ(std::memcmp(&v, &y[i], 10), 0) << wo << " i=" << i;
+                        uint8_t m = uint8_t(Parser.Term_Fehler * Marke_Fehler | Parser.Sprungstelle * Marke_Sprungstelle |
+                                            Parser.Signum_Null * Marke_Signum_Null |
+                                            Parser.Knickstelle * Marke_Knickstelle);
+                        ASSERT_EQ(m, marken[i]) << wo << " i=" << i;
+                    }
+                    gleich({0, nach_reihe}, {0, Parser}, wo);
+                    ASSERT_EQ(zufall_reihe, Term_auswerten("random(1e9)", 0, 0)) << wo;
+                }
+            }
+        }
+        Termspeicher_leeren();
+    }
+}
+
+TEST(Termreihe, LeereUndUnpassendeReihenAendernNichts) {
+    Parser = Parserzustand{};
+    Parser.Term_Fehlertext = "alt";
+    std::vector<Extended> x{1, 2, 3}, t{1, 2}, y{7, 7, 7};
+    std::vector<uint8_t> marken{9, 9, 9};
+    Term_auswerten_Reihe("1/0", {}, t, {}, {});
+    Term_auswerten_Reihe("1/0", x, t, y, marken);                     // t neither one nor three
+    Term_auswerten_Reihe("1/0", x, std::span(t).first(1), std::span(y).first(2), marken);
+    EXPECT_EQ(y, (std::vector<Extended>{7, 7, 7}));
+    EXPECT_EQ(marken, (std::vector<uint8_t>{9, 9, 9}));
+    EXPECT_FALSE(Parser.Term_Fehler);
+    EXPECT_EQ(Parser.Term_Fehlertext, "alt");
 }
 
 TEST(Termspeicher, ToleranzWirdBeimAuswertenGelesen) {
