@@ -81,8 +81,8 @@ void Zeitreihe_zeichnen(QImage& bild, const Folge& folge) {
 }
 
 Spinnwebende Spinnweb_zeichnen(QImage& bild, const Folge& folge, const Spinnwebvorgabe& v) {
-    Kurve_zeichnen(bild, "x", Farbe_schwarz, 1, Kurve_Funktion, v.xa, v.xe);
-    Kurve_zeichnen(bild, v.g, Farbe_rot, v.Linienart, Kurve_Funktion, v.xa, v.xe);
+    Kurve_zeichnen(bild, "x", Farbe_schwarz, 1, Kurve_Funktion, v.xa, v.xe, Schar);
+    Kurve_zeichnen(bild, v.g, Farbe_rot, v.Linienart, Kurve_Funktion, v.xa, v.xe, Schar);
     if (v.nur_g || folge.Glieder.empty()) return Spinnwebende::nur_g;
 
     QPainter maler(&bild);
