@@ -153,7 +153,6 @@ std::vector<Eliminationsschritt> Matrix_rref_verfolgen(Matrix& A, int m, int n) 
     if (Masse_gueltig(m, n)) rref(A, m, n, Toleranz(A, m, n), &spur);
     return spur;
 }
-}
 
 Extended Determinante(Matrix A, int m) {
     if (m < 1 || m > Matrix_Spalten_hoechstens) return 0;
