@@ -33,7 +33,7 @@ std::span<const TPunkt> Gelesene_Punkte() {
 }
 
 void Kurve(QImage& bild, const std::string& term, uint32_t farbe) {
-    Kurve_zeichnen(bild, term, farbe, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar);
+    Kurve_zeichnen(bild, term, farbe, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar, Schar);
 }
 
 }  // namespace
@@ -164,7 +164,7 @@ void TForm6::SpeedButton_TrassierungClick() {
     TPunktliste p{};
     if (Punkte_einlesen(Tabelle, 1, p) != 4) return;
     QImage& bild = Form1->Image1()->Bild();
-    Kurve_zeichnen(bild, s.Term, Farbe_rot, 2, Kurve_Funktion, p[1].x, p[2].x);
+    Kurve_zeichnen(bild, s.Term, Farbe_rot, 2, Kurve_Funktion, p[1].x, p[2].x, Schar);
     auto strecke = [&](const TPunkt& a, const TPunkt& b) {
         Linie_zeichnen(bild, x_zu_Pixel(bild.width(), a.x), y_zu_Pixel(bild.height(), a.y),
                        x_zu_Pixel(bild.width(), b.x), y_zu_Pixel(bild.height(), b.y), Stiftstil::durchgezogen, 2,
