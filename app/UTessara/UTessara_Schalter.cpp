@@ -353,6 +353,6 @@ void TForm1::SpeedButton_PlotClick() {
     if (sanduhr) QApplication::restoreOverrideCursor();
     // The table points are drawn by the statistics window into this picture.
     if (gezeichnet && !Zeichnen_abgebrochen() && ui->CheckBox_Punkte->isChecked() && Form6)
-        QMetaObject::invokeMethod(static_cast<QWidget*>(Form6), "SpeedButton_Punkte_einzeichnenClick");
+        Form6->SpeedButton_Punkte_einzeichnenClick();
     ui->Image1->update();
 }
