@@ -12,22 +12,22 @@ namespace {
 constexpr uint32_t Gruen = 0x008000, Kastanie = 0x000080, Grau = 0x808080, Rot = 0x0000FF, Magenta = 0xFF00FF,
                    Lila = 0x800080, Hellblau = 0xFF8080, Blau = 0xFF0000, Tuerkis = 0xFFFF00;
 
-QPoint Pixel(const QImage& bild, TPunkt P) {
+QPoint Pixel(const QPaintDevice& bild, TPunkt P) {
     return {x_zu_Pixel(bild.width(), P.x), y_zu_Pixel(bild.height(), P.y)};
 }
 
-void Strecke(QPainter& maler, const QImage& bild, TPunkt P, TPunkt Q, Stiftstil stil, int breite, uint32_t farbe) {
+void Strecke(QPainter& maler, const QPaintDevice& bild, TPunkt P, TPunkt Q, Stiftstil stil, int breite, uint32_t farbe) {
     maler.setPen(Stift(stil, breite, farbe));
     const QPoint p = Pixel(bild, P), q = Pixel(bild, Q);
     Linie(maler, p.x(), p.y(), q.x(), q.y());
 }
 
 // The segment P–Q drawn three times its length about its middle.
-void Verlaengert(QPainter& maler, const QImage& bild, TPunkt P, TPunkt Q, Stiftstil stil, uint32_t farbe) {
+void Verlaengert(QPainter& maler, const QPaintDevice& bild, TPunkt P, TPunkt Q, Stiftstil stil, uint32_t farbe) {
     Strecke(maler, bild, {2 * P.x - Q.x, 2 * P.y - Q.y}, {2 * Q.x - P.x, 2 * Q.y - P.y}, stil, 1, farbe);
 }
 
-void Symbol(QPainter& maler, const QImage& bild, TPunkt P, int art, int radius, uint32_t farbe) {
+void Symbol(QPainter& maler, const QPaintDevice& bild, TPunkt P, int art, int radius, uint32_t farbe) {
     const QPoint p = Pixel(bild, P);
     Punktsymbol(maler, p.x(), p.y(), art, radius, farbe);
 }
@@ -37,7 +37,7 @@ double Bildwinkel(QPoint mitte, QPoint p) {
     return std::atan2(double(mitte.y() - p.y()), double(p.x() - mitte.x())) * 180 / std::numbers::pi;
 }
 
-void Drehbogen(QPainter& maler, const QImage& bild, TPunkt M, TPunkt P, TPunkt B, Extended alpha) {
+void Drehbogen(QPainter& maler, const QPaintDevice& bild, TPunkt M, TPunkt P, TPunkt B, Extended alpha) {
     const QPoint m = Pixel(bild, M), p = Pixel(bild, P), b = Pixel(bild, B);
     const int r = int(std::lround(std::hypot(double(b.x() - m.x()), double(b.y() - m.y()))));
     if (r < 1) return;
@@ -53,7 +53,7 @@ void Drehbogen(QPainter& maler, const QImage& bild, TPunkt M, TPunkt P, TPunkt B
 
 }  // namespace
 
-void Abbildungsparameter_zeichnen(QImage& bild, const TAbbildung& abb) {
+void Abbildungsparameter_zeichnen(QPaintDevice& bild, const TAbbildung& abb) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     switch (abb.Art) {
@@ -77,7 +77,7 @@ void Abbildungsparameter_zeichnen(QImage& bild, const TAbbildung& abb) {
     }
 }
 
-void Hilfslinien_zeichnen(QImage& bild, const TAbbildung& abb, TPunkt P, TPunkt B) {
+void Hilfslinien_zeichnen(QPaintDevice& bild, const TAbbildung& abb, TPunkt P, TPunkt B) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     const auto punktiert = [&](TPunkt X, TPunkt Y) { Strecke(maler, bild, X, Y, Stiftstil::gepunktet, 1, Farbe_schwarz); };
@@ -117,7 +117,7 @@ namespace {
 // other two; a right angle (up to rounding) is not.
 bool spitz(Extended gegen2, Extended s1_2, Extended s2_2) { return gegen2 < (s1_2 + s2_2) * (1 - 1e-12L); }
 
-void Hoehen(QPainter& maler, const QImage& bild, const TDreieck& d) {
+void Hoehen(QPainter& maler, const QPaintDevice& bild, const TDreieck& d) {
     for (auto [V, F] : {std::pair{d.A, d.Ha}, {d.B, d.Hb}, {d.C, d.Hc}})
         Strecke(maler, bild, V, F, Stiftstil::durchgezogen, 1, Rot);
     // Through the vertex and the feet on its two sides (blue), and through H and those feet (red).
@@ -132,13 +132,13 @@ void Hoehen(QPainter& maler, const QImage& bild, const TDreieck& d) {
     if (spitz(d.a2, d.b2, d.c2)) verlaengern(d.A, d.Hc, d.Hb);
 }
 
-void Kreis_um(QPainter& maler, const QImage& bild, TPunkt M, Extended radius, uint32_t farbe) {
+void Kreis_um(QPainter& maler, const QPaintDevice& bild, TPunkt M, Extended radius, uint32_t farbe) {
     const QPoint m = Pixel(bild, M);
     const int r = x_zu_Pixel(bild.width(), radius) - x_zu_Pixel(bild.width(), 0);
     Kreis(maler, m.x(), m.y(), r, Muster_leer, Stiftstil::durchgezogen, 2, Farbe_weiss, farbe);
 }
 
-void Element_zeichnen(QPainter& maler, const QImage& bild, const TDreieck& d, int e, int art, int radius,
+void Element_zeichnen(QPainter& maler, const QPaintDevice& bild, const TDreieck& d, int e, int art, int radius,
                       uint32_t farbe, Schriftstil textstil) {
     const auto linie = [&](TPunkt P, TPunkt Q) { Strecke(maler, bild, P, Q, Stiftstil::durchgezogen, 1, farbe); };
     const auto symbol = [&](TPunkt P) { Symbol(maler, bild, P, art, radius, farbe); };
@@ -180,7 +180,7 @@ void Element_zeichnen(QPainter& maler, const QImage& bild, const TDreieck& d, in
 
 }  // namespace
 
-uint32_t Dreieck_zeichnen(QImage& bild, const TDreieck& d, const TDreieckswahl& wahl, int art, int radius,
+uint32_t Dreieck_zeichnen(QPaintDevice& bild, const TDreieck& d, const TDreieckswahl& wahl, int art, int radius,
                           uint32_t linienfarbe, uint32_t punktfarbe, Schriftstil textstil) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
@@ -192,7 +192,7 @@ uint32_t Dreieck_zeichnen(QImage& bild, const TDreieck& d, const TDreieckswahl& 
     return punktfarbe;
 }
 
-void Baum_zeichnen(QImage& bild, const TBaum& baum, const TBaumstil& stil) {
+void Baum_zeichnen(QPaintDevice& bild, const TBaum& baum, const TBaumstil& stil) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     Kreis(maler, baum.Wurzel_x, baum.Wurzel_y, 2, Muster_voll, Stiftstil::durchgezogen, 1, Farbe_schwarz,

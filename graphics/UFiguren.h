@@ -13,10 +13,10 @@
 
 // Mirror line Q–T (green), the current point symbol at the rotation or dilation
 // centre, the translation vector R→S (black, green head); nothing for shear and matrix.
-void Abbildungsparameter_zeichnen(QImage& bild, const TAbbildung& abb);
+void Abbildungsparameter_zeichnen(QPaintDevice& bild, const TAbbildung& abb);
 // What joins P to its image B: dotted black lines (for the rotation also the dotted
 // arc about M from P to B), a black arrow for the translation, nothing for the matrix.
-void Hilfslinien_zeichnen(QImage& bild, const TAbbildung& abb, TPunkt P, TPunkt B);
+void Hilfslinien_zeichnen(QPaintDevice& bild, const TAbbildung& abb, TPunkt P, TPunkt B);
 
 // The eighteen items of the triangle, in drawing order.
 enum Dreieckselement : int {
@@ -33,7 +33,7 @@ uint32_t Dreieckselement_Farbe(int element, uint32_t linienfarbe);
 // Draws the ticked items in order with the point symbol art/radius; the letters of
 // the vertices in the given style. Gives the colour of the last item drawn (the
 // point colour it leaves), or punktfarbe when nothing was ticked.
-uint32_t Dreieck_zeichnen(QImage& bild, const TDreieck& d, const TDreieckswahl& wahl, int art, int radius,
+uint32_t Dreieck_zeichnen(QPaintDevice& bild, const TDreieck& d, const TDreieckswahl& wahl, int art, int radius,
                           uint32_t linienfarbe, uint32_t punktfarbe, Schriftstil textstil);
 
 struct TBaumstil {
@@ -44,4 +44,4 @@ struct TBaumstil {
 
 // The root dot on a white image, the branches, the nodes with their texts and branch
 // probabilities, and the unreduced path fractions under the leaves.
-void Baum_zeichnen(QImage& bild, const TBaum& baum, const TBaumstil& stil);
+void Baum_zeichnen(QPaintDevice& bild, const TBaum& baum, const TBaumstil& stil);

@@ -158,21 +158,30 @@ QImage Bild_erzeugen(int breite, int hoehe) {
     return bild;
 }
 
-void Bild_fuellen(QImage& bild, uint32_t farbe) { bild.fill(Farbe_Qt(farbe)); }
+void Bild_fuellen(QPaintDevice& bild, uint32_t farbe) {
+    // A raster image is filled directly (pixel-exact); any other device (SVG, PDF, printer)
+    // gets a filled rectangle over its logical size.
+    if (auto* image = dynamic_cast<QImage*>(&bild)) {
+        image->fill(Farbe_Qt(farbe));
+        return;
+    }
+    QPainter maler(&bild);
+    maler.fillRect(QRect(0, 0, bild.width(), bild.height()), Farbe_Qt(farbe));
+}
 
-void Text_ausgeben(QImage& bild, int x, int y, const std::string& text, const std::string& schrift,
+void Text_ausgeben(QPaintDevice& bild, int x, int y, const std::string& text, const std::string& schrift,
                    int groesse, bool deckend, Schriftstil stil, uint32_t farbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     Text(maler, x, y, Qtext(text), Schrift(schrift, groesse, stil), deckend, farbe);
 }
 
-int Textbreite(const QImage& bild, const std::string& text, const std::string& schrift, int groesse,
+int Textbreite(const QPaintDevice& bild, const std::string& text, const std::string& schrift, int groesse,
                Schriftstil stil) {
     return QFontMetrics(Schrift(schrift, groesse, stil), &bild).horizontalAdvance(Qtext(text));
 }
 
-int Texthoehe(const QImage& bild, const std::string&, const std::string& schrift, int groesse,
+int Texthoehe(const QPaintDevice& bild, const std::string&, const std::string& schrift, int groesse,
               Schriftstil stil) {
     return QFontMetrics(Schrift(schrift, groesse, stil), &bild).height();
 }
@@ -203,7 +212,7 @@ void Linienart_waehlen(int linienart) {
     Marken.Fuell_Linienstil = linienart == 0 ? Stiftstil::gepunktet : Stiftstil::durchgezogen;
 }
 
-void Linie_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, Stiftstil stil, int breite,
+void Linie_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, Stiftstil stil, int breite,
                     uint32_t farbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
@@ -211,14 +220,14 @@ void Linie_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, Stiftstil stil
     maler.drawLine(x1, y1, x2, y2);
 }
 
-void Pfeil_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int a, int b, int muster,
+void Pfeil_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int a, int b, int muster,
                     Stiftstil stil, uint32_t fuellfarbe, int breite, uint32_t stiftfarbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     Pfeil(maler, x1, y1, x2, y2, a, b, muster, stil, fuellfarbe, breite, stiftfarbe);
 }
 
-void Rechteck_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
+void Rechteck_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                        int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
@@ -232,7 +241,7 @@ void Rechteck_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster,
         maler.drawRect(x1, y1, x2 - x1, y2 - y1);                 // the outline runs through x2
 }
 
-void Kreis_zeichnen(QImage& bild, int x, int y, int r, int muster, Stiftstil stil, int breite,
+void Kreis_zeichnen(QPaintDevice& bild, int x, int y, int r, int muster, Stiftstil stil, int breite,
                     uint32_t fuellfarbe, uint32_t stiftfarbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
@@ -262,17 +271,17 @@ void Ellipse_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, 
 
 // ---- marks ------------------------------------------------------------------------
 
-void Punktsymbol_zeichnen(QImage& bild, int x, int y, int art, int radius, uint32_t farbe) {
+void Punktsymbol_zeichnen(QPaintDevice& bild, int x, int y, int art, int radius, uint32_t farbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     Punktsymbol(maler, x, y, art, radius, farbe);
 }
 
-void Punktsymbol_zeichnen(QImage& bild, int x, int y) {
+void Punktsymbol_zeichnen(QPaintDevice& bild, int x, int y) {
     Punktsymbol_zeichnen(bild, x, y, Marken.Punkteart, Marken.Punktradius, Marken.Punktfarbe);
 }
 
-void Punkte_zeichnen(QImage& bild, std::span<const TPunkt> punkte) {
+void Punkte_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     const int w = bild.width(), h = bild.height();
@@ -297,7 +306,7 @@ void Punkte_zeichnen(QImage& bild, std::span<const TPunkt> punkte) {
     }
 }
 
-void Linienvorschau_zeichnen(QImage& bild, uint32_t farbe, int linienart) {
+void Linienvorschau_zeichnen(QPaintDevice& bild, uint32_t farbe, int linienart) {
     // A fresh ground, or a thinner style would still show the thicker one beneath.
     Bild_fuellen(bild, Farbe_weiss);
     QPainter maler(&bild);

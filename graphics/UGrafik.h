@@ -2,12 +2,14 @@
 // axes with arrows and captions, ticks and labels), the shared primitives (lines,
 // arrows, rectangles, circles, text) and the user's marks (line styles, point
 // symbols, fill patterns). Everything draws pixel-exact into a QImage, never into
-// a widget; coordinates are pixels of the target image.
+// a widget; coordinates are pixels of the target image. The routines take any paint
+// device so that files and paper get the same picture drawn anew as vectors.
 #pragma once
 #include "engine/UFunktionsParser.h"
 #include "numeric/UMatheBasisOp.h"
 
 #include <QImage>
+#include <QPaintDevice>
 #include <QPen>
 #include <QPoint>
 #include <QRect>
@@ -70,15 +72,15 @@ extern Markeneinstellungen Marken;
 
 // An RGB32 image at 96 dpi (so point sizes come out as intended), filled white.
 QImage Bild_erzeugen(int breite, int hoehe);
-void Bild_fuellen(QImage& bild, uint32_t farbe);
-inline void Image_loeschen(QImage& bild) { Bild_fuellen(bild, Farbe_weiss); }
+void Bild_fuellen(QPaintDevice& bild, uint32_t farbe);
+inline void Image_loeschen(QPaintDevice& bild) { Bild_fuellen(bild, Farbe_weiss); }
 
 // Text with its top left corner at (x, y); opaque: the text cell is filled white first.
-void Text_ausgeben(QImage& bild, int x, int y, const std::string& text, const std::string& schrift,
+void Text_ausgeben(QPaintDevice& bild, int x, int y, const std::string& text, const std::string& schrift,
                    int groesse, bool deckend, Schriftstil stil, uint32_t farbe);
-int Textbreite(const QImage& bild, const std::string& text, const std::string& schrift, int groesse,
+int Textbreite(const QPaintDevice& bild, const std::string& text, const std::string& schrift, int groesse,
                Schriftstil stil);
-int Texthoehe(const QImage& bild, const std::string& text, const std::string& schrift, int groesse,
+int Texthoehe(const QPaintDevice& bild, const std::string& text, const std::string& schrift, int groesse,
               Schriftstil stil);
 
 // --- pens and primitives -----------------------------------------------------
@@ -93,18 +95,18 @@ int Kurven_Linienart(int linienart);
 // Choosing a line style also sets the outline of filled areas.
 void Linienart_waehlen(int linienart);
 
-void Linie_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, Stiftstil stil, int breite,
+void Linie_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, Stiftstil stil, int breite,
                     uint32_t farbe);
 // Arrow from (x1, y1) to the tip (x2, y2) with head half-width a and length b;
 // segments no longer than the head are not drawn at all.
-void Pfeil_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int a, int b, int muster,
+void Pfeil_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int a, int b, int muster,
                     Stiftstil stil, uint32_t fuellfarbe, int breite, uint32_t stiftfarbe);
 // Rectangle including its last row and column.
-void Rechteck_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
+void Rechteck_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                        int breite, uint32_t fuellfarbe, uint32_t stiftfarbe);
 // r = 0: one pixel; r = 1: the pixel and its four neighbours; else the circle in
 // the box (x - r, y - r) .. (x + r, y + r).
-void Kreis_zeichnen(QImage& bild, int x, int y, int r, int muster, Stiftstil stil, int breite,
+void Kreis_zeichnen(QPaintDevice& bild, int x, int y, int r, int muster, Stiftstil stil, int breite,
                     uint32_t fuellfarbe, uint32_t stiftfarbe);
 
 // Closed polygon through the pixel corners, filled with the pattern, then outlined.
@@ -115,15 +117,15 @@ void Ellipse_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, 
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe);
 // --- marks ---------------------------------------------------------------------
 
-void Punktsymbol_zeichnen(QImage& bild, int x, int y, int art, int radius, uint32_t farbe);
-void Punktsymbol_zeichnen(QImage& bild, int x, int y);   // with the current Marken
+void Punktsymbol_zeichnen(QPaintDevice& bild, int x, int y, int art, int radius, uint32_t farbe);
+void Punktsymbol_zeichnen(QPaintDevice& bild, int x, int y);   // with the current Marken
 // The point list (world coordinates): a symbol at each point, joined when
 // Marken.DatenPkte_verbinden is on (styles 4 and 5 as arrows into each later point).
-void Punkte_zeichnen(QImage& bild, std::span<const TPunkt> punkte);
+void Punkte_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte);
 
 // The small legend image beside a curve check box, cleared to white: a line (1, 4)..(25, 4) in the
 // style, with a filled head (25, 4), (15, 1), (15, 7) for styles 4 and 5.
-void Linienvorschau_zeichnen(QImage& bild, uint32_t farbe, int linienart);
+void Linienvorschau_zeichnen(QPaintDevice& bild, uint32_t farbe, int linienart);
 // Owner-drawn combo items, painted into the item cell (white ground, light cyan
 // focus highlight).
 void Linienart_Vorschau(QPainter& maler, const QRect& zelle, int item, bool fokus);
@@ -134,4 +136,4 @@ void Fuellmuster_Vorschau(QPainter& maler, const QRect& zelle, int item, bool fo
 
 // Clears the image and draws grid, axes, ticks and labels for the world window KOS
 // with the settings KOS_Stil; labels follow the program's number display settings.
-void KOS_zeichnen(QImage& bild);
+void KOS_zeichnen(QPaintDevice& bild);

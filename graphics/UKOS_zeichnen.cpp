@@ -242,7 +242,7 @@ void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
 
 }  // namespace
 
-void KOS_zeichnen(QImage& bild) {
+void KOS_zeichnen(QPaintDevice& bild) {
     Bild_fuellen(bild, Farbe_weiss);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);

@@ -257,7 +257,7 @@ bool Schar_gekappt(const Scharbereich& s) {
 
 bool Zeichnen_abgebrochen() { return Abgebrochen; }
 
-bool Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
+bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe, int linienart, int art,
                     Extended start, Extended ende, const Scharbereich& bereich) {
     if (!Lauf) Abgebrochen = false;   // a curve of its own; inside a Plot the Plot decides
     if (!(KOS.xre > KOS.xli) || !(KOS.yo > KOS.yu)) return true;
@@ -290,7 +290,7 @@ bool Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int l
     return true;
 }
 
-void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart) {
+void Senkrechte_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe, int linienart) {
     const Extended a = Term_auswerten(term, 0, 0);
     const int spalte = x_zu_Pixel(bild.width(), a);
     QPainter maler(&bild);
@@ -303,7 +303,7 @@ namespace {
 Extended Feldwert(const std::string& text) { return Term_auswerten(text, 0, 0); }
 }
 
-bool Plot_zeichnen(QImage& bild, const Plotauftrag& p, const std::function<void()>& bei_langer_dauer) {
+bool Plot_zeichnen(QPaintDevice& bild, const Plotauftrag& p, const std::function<void()>& bei_langer_dauer) {
     Abgebrochen = false;
     if (KOS.xli >= KOS.xre) {
         Dialog().Meldung("xli >= xre  !");

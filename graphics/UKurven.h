@@ -51,14 +51,14 @@ bool Ist_Scharterm(const std::string& term);
 // line style (0..5). Leaves the integration state as it found it. Escape
 // (Dialog().Escape_gedrueckt) is polled before every member and every few thousand
 // points; false when it stopped the curve (what is drawn stays).
-bool Kurve_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart, int art,
+bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe, int linienart, int art,
                     Extended start, Extended ende, const Scharbereich& schar);
 // True when Escape stopped the last curve or Plot.
 bool Zeichnen_abgebrochen();
 inline constexpr const char* Meldung_Zeichnen_abgebrochen = "Zeichnen abgebrochen";
 
 // The vertical line at x = value of the term (evaluated at x = 0, t = 0).
-void Senkrechte_zeichnen(QImage& bild, const std::string& term, uint32_t farbe, int linienart);
+void Senkrechte_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe, int linienart);
 
 // Colour and line style frozen when a curve's check box was ticked.
 struct Kurvenstil {
@@ -90,4 +90,4 @@ struct Plotauftrag {
 // Escape stops the drawing, keeps what is drawn and says "Zeichnen abgebrochen" once
 // (Zeichnen_abgebrochen() then tells); bei_langer_dauer is called once when the
 // drawing has run longer than 0,2 s (the window shows its hourglass).
-bool Plot_zeichnen(QImage& bild, const Plotauftrag& auftrag, const std::function<void()>& bei_langer_dauer = {});
+bool Plot_zeichnen(QPaintDevice& bild, const Plotauftrag& auftrag, const std::function<void()>& bei_langer_dauer = {});
