@@ -4,7 +4,7 @@
 set -euo pipefail
 pakete=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fontconfig locales-all
   xvfb xauth

@@ -87,6 +87,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     Grafiken_einrichten();
     Verbindungen_herstellen();
     Regler_anbinden();
+    Ausgabe_einrichten();
     if (!Bildschirm_ausreichend()) return;
     Standard_Werte_einstellen();
 }

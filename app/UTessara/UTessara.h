@@ -5,6 +5,8 @@
 // bad input with the program's message, and leave the work to graphics/ and numeric/.
 #pragma once
 #include "app/UTessara/UTessara_Zustand.h"
+#include "graphics/UBildausgabe.h"
+#include "graphics/UKurven.h"
 
 #include <QWidget>
 #include <memory>
@@ -72,6 +74,18 @@ public:
     void Linienart_setzen(int eintrag);
     void Punkte_verbinden(bool an);
     void y_Bereich_setzen(Extended yu, Extended yo, Extended yscl);
+
+    // The picture outside the window, at Bildbreite_cm x Bildtiefe_cm.
+    // The bitmap (4000 dots per metre) and an image/svg+xml version on the clipboard;
+    // the caller says so to the user.
+    void Grafik_in_Zwischenablage();
+    // Writes PNG, SVG or PDF by the name's ending; a failure is reported and leaves no file.
+    bool Grafik_als_Datei(const std::string& pfad);
+    // The current picture drawn anew on any device of the image's logical size.
+    void Grafik_zeichnen(QPaintDevice& geraet);
+    Bildmass Grafik_Mass() const;
+    // What the Plot command would draw now, read from the fields and the frozen styles.
+    Plotauftrag Plotauftrag_lesen() const;
 
 public slots:
     // Term fields
@@ -174,6 +188,10 @@ public slots:
     void SpeedButton_BaumdiagrammeClick();
     void SpeedButton_StatistikClick();
     void Scharregler_oeffnen();
+    // The picture as a file (save dialog) and on paper (print preview); Ctrl+S, Ctrl+P
+    // and Shift + right button on the picture.
+    void Grafik_speichern();
+    void Grafik_drucken();
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
@@ -183,6 +201,7 @@ private:
     QLineEdit* Termfeld(int kurve) const;
     void Verbindungen_herstellen();
     void Regler_anbinden();
+    void Ausgabe_einrichten();
     void Felder_einrichten();
     void Grafiken_einrichten();
     bool Bildschirm_ausreichend();

@@ -304,14 +304,7 @@ void TForm1::SpeedButton_FontAuswahlClick() {
 
 // --- Plot ------------------------------------------------------------------------------
 
-void TForm1::SpeedButton_PlotClick() {
-    // The Escape poll lets input through, and a second Plot must not paint into the
-    // picture the first is still drawing.
-    static bool laeuft = false;
-    if (laeuft) return;
-    laeuft = true;
-    struct Ende { bool& b; ~Ende() { b = false; } } ende{laeuft};
-    Befehl_beginnt();
+Plotauftrag TForm1::Plotauftrag_lesen() const {
     auto text = [](const QLineEdit* feld) { return feld->text().toStdString(); };
     auto stil = [](const Kurvenstil& s, const QCheckBox* box) {
         Kurvenstil k = s;
@@ -345,8 +338,19 @@ void TForm1::SpeedButton_PlotClick() {
     a.kr = stil(h.kr, ui->CheckBox_Schar_kr_zeichnen);
     a.x_gleich_a = stil(h.x_gleich_a, ui->CheckBox_x_gleich_a);
     a.x_gleich_b = stil(h.x_gleich_b, ui->CheckBox_x_gleich_b);
+    return a;
+}
+
+void TForm1::SpeedButton_PlotClick() {
+    // The Escape poll lets input through, and a second Plot must not paint into the
+    // picture the first is still drawing.
+    static bool laeuft = false;
+    if (laeuft) return;
+    laeuft = true;
+    struct Ende { bool& b; ~Ende() { b = false; } } ende{laeuft};
+    Befehl_beginnt();
     bool sanduhr = false;
-    bool gezeichnet = Plot_zeichnen(ui->Image1->Bild(), a, [&sanduhr] {
+    bool gezeichnet = Plot_zeichnen(ui->Image1->Bild(), Plotauftrag_lesen(), [&sanduhr] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         sanduhr = true;
     });
