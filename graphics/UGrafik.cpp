@@ -248,7 +248,7 @@ void Kreis_zeichnen(QPaintDevice& bild, int x, int y, int r, int muster, Stiftst
     Kreis(maler, x, y, r, muster, stil, breite, fuellfarbe, stiftfarbe);
 }
 
-void Vieleck_zeichnen(QImage& bild, std::span<const QPoint> ecken, int muster, Stiftstil stil,
+void Vieleck_zeichnen(QPaintDevice& bild, std::span<const QPoint> ecken, int muster, Stiftstil stil,
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     if (ecken.empty()) return;
     QPainter maler(&bild);
@@ -258,7 +258,7 @@ void Vieleck_zeichnen(QImage& bild, std::span<const QPoint> ecken, int muster, S
     Vieleck(maler, ecken.data(), int(ecken.size()));
 }
 
-void Ellipse_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
+void Ellipse_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);

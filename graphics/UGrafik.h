@@ -110,10 +110,10 @@ void Kreis_zeichnen(QPaintDevice& bild, int x, int y, int r, int muster, Stiftst
                     uint32_t fuellfarbe, uint32_t stiftfarbe);
 
 // Closed polygon through the pixel corners, filled with the pattern, then outlined.
-void Vieleck_zeichnen(QImage& bild, std::span<const QPoint> ecken, int muster, Stiftstil stil,
+void Vieleck_zeichnen(QPaintDevice& bild, std::span<const QPoint> ecken, int muster, Stiftstil stil,
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe);
 // Ellipse in the box (x1, y1) .. (x2, y2), any corner order.
-void Ellipse_zeichnen(QImage& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
+void Ellipse_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe);
 // --- marks ---------------------------------------------------------------------
 
