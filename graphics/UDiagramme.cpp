@@ -8,11 +8,11 @@
 
 namespace {
 
-int px(const QImage& b, Extended x) { return x_zu_Pixel(b.width(), x); }
-int py(const QImage& b, Extended y) { return y_zu_Pixel(b.height(), y); }
+int px(const QPaintDevice& b, Extended x) { return x_zu_Pixel(b.width(), x); }
+int py(const QPaintDevice& b, Extended y) { return y_zu_Pixel(b.height(), y); }
 
 // A bar in world coordinates: white first, so a hatch pattern shows on white.
-void Balken(QImage& bild, Extended x1, Extended x2, Extended y) {
+void Balken(QPaintDevice& bild, Extended x1, Extended x2, Extended y) {
     const int a = px(bild, x1), b = px(bild, x2), u = py(bild, 0), o = py(bild, y);
     Rechteck_zeichnen(bild, a, u, b, o, Muster_voll, Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite,
                       Farbe_weiss, Marken.Linienfarbe);
@@ -22,12 +22,12 @@ void Balken(QImage& bild, Extended x1, Extended x2, Extended y) {
 
 constexpr int Box_Stiftbreite = 2;
 
-void Blau(QImage& bild, Extended x1, Extended y1, Extended x2, Extended y2) {
+void Blau(QPaintDevice& bild, Extended x1, Extended y1, Extended x2, Extended y2) {
     Linie_zeichnen(bild, px(bild, x1), py(bild, y1), px(bild, x2), py(bild, y2), Stiftstil::durchgezogen,
                    Box_Stiftbreite, Farbe_blau);
 }
 
-void Kreuz(QImage& bild, Extended x, Extended y) {
+void Kreuz(QPaintDevice& bild, Extended x, Extended y) {
     const int d = 3 * Box_Stiftbreite, p = px(bild, x), q = py(bild, y);
     Linie_zeichnen(bild, p - d, q - d, p + d, q + d, Stiftstil::durchgezogen, 2, Marken.Punktfarbe);
     Linie_zeichnen(bild, p - d, q + d, p + d, q - d, Stiftstil::durchgezogen, 2, Marken.Punktfarbe);
@@ -35,7 +35,7 @@ void Kreuz(QImage& bild, Extended x, Extended y) {
 
 }  // namespace
 
-void Saeulen_zeichnen(QImage& bild, std::span<const TPunkt> punkte, Extended delta_x,
+void Saeulen_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte, Extended delta_x,
                       const std::vector<std::string>* texte, int textgroesse) {
     for (size_t i = 0; i < punkte.size(); ++i) {
         const TPunkt& p = punkte[i];
@@ -46,19 +46,19 @@ void Saeulen_zeichnen(QImage& bild, std::span<const TPunkt> punkte, Extended del
     }
 }
 
-void Grundlinie_zeichnen(QImage& bild) {
+void Grundlinie_zeichnen(QPaintDevice& bild) {
     const int y = py(bild, 0);
     Linie_zeichnen(bild, 0, y, bild.width() - 1, y, Stiftstil::durchgezogen, 1, Farbe_schwarz);
 }
 
-void Histogramm_zeichnen(QImage& bild, std::span<const TPunkt> klassen, std::span<const Extended> h) {
+void Histogramm_zeichnen(QPaintDevice& bild, std::span<const TPunkt> klassen, std::span<const Extended> h) {
     for (size_t i = 0; i < klassen.size() && i < h.size(); ++i) {
         const Extended breite = klassen[i].y - klassen[i].x;
         if (breite > 0) Balken(bild, klassen[i].x, klassen[i].y, h[i] / breite);
     }
 }
 
-void Boxplot_zeichnen(QImage& bild, const TKennzahlen& z, const TWertpaare& daten, int typ, int k) {
+void Boxplot_zeichnen(QPaintDevice& bild, const TKennzahlen& z, const TWertpaare& daten, int typ, int k) {
     const Extended g = 2 * k - 1;
     const bool modifiziert = typ == Diagramm_Boxplot_mod || typ == Diagramm_Boxplot_mod_Daten;
     Extended L = z.Min, R = z.Max;
@@ -91,7 +91,7 @@ void Boxplot_zeichnen(QImage& bild, const TKennzahlen& z, const TWertpaare& date
     }
 }
 
-void Kreisdiagramm_zeichnen(QImage& bild, const TKreis& kreis, const std::vector<TSektor>& sektoren,
+void Kreisdiagramm_zeichnen(QPaintDevice& bild, const TKreis& kreis, const std::vector<TSektor>& sektoren,
                             const std::vector<std::string>& texte, int textgroesse) {
     const QRect rahmen(QPoint(px(bild, kreis.M.x - kreis.R), py(bild, kreis.M.y + kreis.R)),
                        QPoint(px(bild, kreis.M.x + kreis.R), py(bild, kreis.M.y - kreis.R)));

@@ -12,14 +12,14 @@
 
 // Bars of half-width Δx/4 from 0 to y at each point, first white, then in the fill
 // pattern; with texts, texts[i] under the axis at the left edge of bar i.
-void Saeulen_zeichnen(QImage& bild, std::span<const TPunkt> punkte, Extended delta_x,
+void Saeulen_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte, Extended delta_x,
                       const std::vector<std::string>* texte, int textgroesse);
 // The plain black line at y = 0 that stands in for the x axis under category texts.
-void Grundlinie_zeichnen(QImage& bild);
+void Grundlinie_zeichnen(QPaintDevice& bild);
 // Class i from klassen[i].x to klassen[i].y with height h[i] / width (area = frequency).
-void Histogramm_zeichnen(QImage& bild, std::span<const TPunkt> klassen, std::span<const Extended> h);
+void Histogramm_zeichnen(QPaintDevice& bild, std::span<const TPunkt> klassen, std::span<const Extended> h);
 // Box plot of chart type 2..5 around y = 2k - 1 for sorted, merged data with integer frequencies.
-void Boxplot_zeichnen(QImage& bild, const TKennzahlen& z, const TWertpaare& daten, int typ, int k);
+void Boxplot_zeichnen(QPaintDevice& bild, const TKennzahlen& z, const TWertpaare& daten, int typ, int k);
 // The sectors in the colours of the family cycle, each label nudged into the picture.
-void Kreisdiagramm_zeichnen(QImage& bild, const TKreis& kreis, const std::vector<TSektor>& sektoren,
+void Kreisdiagramm_zeichnen(QPaintDevice& bild, const TKreis& kreis, const std::vector<TSektor>& sektoren,
                             const std::vector<std::string>& texte, int textgroesse);

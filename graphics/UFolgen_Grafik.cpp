@@ -70,7 +70,7 @@ struct Netz {
 
 }  // namespace
 
-void Zeitreihe_zeichnen(QImage& bild, const Folge& folge) {
+void Zeitreihe_zeichnen(QPaintDevice& bild, const Folge& folge) {
     const size_t n = size_t(folge.Zeichenbare());
     size_t anfang = 0;
     for (size_t i = 0; i <= n; ++i) {
@@ -80,7 +80,7 @@ void Zeitreihe_zeichnen(QImage& bild, const Folge& folge) {
     }
 }
 
-Spinnwebende Spinnweb_zeichnen(QImage& bild, const Folge& folge, const Spinnwebvorgabe& v) {
+Spinnwebende Spinnweb_zeichnen(QPaintDevice& bild, const Folge& folge, const Spinnwebvorgabe& v) {
     Kurve_zeichnen(bild, "x", Farbe_schwarz, 1, Kurve_Funktion, v.xa, v.xe, Schar);
     Kurve_zeichnen(bild, v.g, Farbe_rot, v.Linienart, Kurve_Funktion, v.xa, v.xe, Schar);
     if (v.nur_g || folge.Glieder.empty()) return Spinnwebende::nur_g;
@@ -130,19 +130,25 @@ Spinnwebende Spinnweb_zeichnen(QImage& bild, const Folge& folge, const Spinnwebv
     return Spinnwebende::kein_Grenzwert;
 }
 
-void Bifurkation_zeichnen(QImage& bild, const std::vector<uint8_t>& pixel, uint32_t farbe) {
+void Bifurkation_zeichnen(QPaintDevice& bild, const std::vector<uint8_t>& pixel, uint32_t farbe) {
     const int w = bild.width(), h = bild.height();
     if (pixel.size() != size_t(w) * size_t(h)) return;
+    // The marks go into a transparent layer of the picture's size, laid over it in one
+    // go: exact pixels on a bitmap, one embedded image in a vector file.
+    QImage lage(w, h, QImage::Format_ARGB32_Premultiplied);
+    lage.fill(Qt::transparent);
     const QRgb punkt = Farbe_Qt(farbe).rgb();
     for (int z = 0; z < h; ++z) {
-        auto* zeile = reinterpret_cast<QRgb*>(bild.scanLine(z));
+        auto* zeile = reinterpret_cast<QRgb*>(lage.scanLine(z));
         const uint8_t* marke = pixel.data() + size_t(z) * size_t(w);
         for (int c = 0; c < w; ++c)
             if (marke[c]) zeile[c] = punkt;
     }
+    QPainter maler(&bild);
+    maler.drawImage(QRect(0, 0, w, h), lage);
 }
 
-long long Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
+long long Kurvenschar_zeichnen(QPaintDevice& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
                                const std::vector<Extended>& familie, bool farbig) {
     bool gekappt = false;
     const long long mitglieder = std::max<long long>(1, static_cast<long long>(familie.size()));

@@ -21,7 +21,7 @@ struct Textschrift {
 
 // (n; a(n)) as point symbols with the current marks; a failed entry is left out and
 // the points on either side of it are not joined.
-void Zeitreihe_zeichnen(QImage& bild, const Folge& folge);
+void Zeitreihe_zeichnen(QPaintDevice& bild, const Folge& folge);
 
 struct Spinnwebvorgabe {
     std::string g;                     // drawn in red over [xa; xe] with the diagonal y = x
@@ -36,14 +36,14 @@ enum class Spinnwebende { nur_g, entwichen, abgebrochen, Grenzwert, Haeufungswer
 // Diagonal, g (a family over Schar when g has k or t), the web from the start value on
 // the x axis, then the finding: escape ("Vermutlich kein Grenzwert !"), limit, cycle of
 // accumulation points or none. A recursion that broke off ends the web without a finding.
-Spinnwebende Spinnweb_zeichnen(QImage& bild, const Folge& folge, const Spinnwebvorgabe& v);
+Spinnwebende Spinnweb_zeichnen(QPaintDevice& bild, const Folge& folge, const Spinnwebvorgabe& v);
 
 // Sets the flagged pixels (row after row, as Bifurkation_berechnen gives them).
-void Bifurkation_zeichnen(QImage& bild, const std::vector<uint8_t>& pixel, uint32_t farbe);
+void Bifurkation_zeichnen(QPaintDevice& bild, const std::vector<uint8_t>& pixel, uint32_t farbe);
 
 // One curve of v for each family value; with farbig the members take Farbe_nach_Index
 // of their pass number. The pen lifts at failed points and at the start of every member.
 // Each curve has at most Kurvenpunkte_max points, and the family together at most
 // Scharpunkte_max; gives the points each curve was cut to, 0 when none was cut.
-long long Kurvenschar_zeichnen(QImage& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
+long long Kurvenschar_zeichnen(QPaintDevice& bild, const Kurvenvorgabe& v, uint32_t farbe, int linienart,
                           const std::vector<Extended>& familie, bool farbig);

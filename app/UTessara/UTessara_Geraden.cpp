@@ -38,13 +38,13 @@ std::string Geradentext(Extended m, Extended n) {
                             Zahlausgabe.Bruchdarstellung);
 }
 
-void Weltlinie(QImage& bild, Extended x1, Extended y1, Extended x2, Extended y2, uint32_t farbe) {
+void Weltlinie(QPaintDevice& bild, Extended x1, Extended y1, Extended x2, Extended y2, uint32_t farbe) {
     Linie_zeichnen(bild, x_zu_Pixel(bild.width(), x1), y_zu_Pixel(bild.height(), y1), x_zu_Pixel(bild.width(), x2),
                    y_zu_Pixel(bild.height(), y2), Stiftstil::durchgezogen, KOS_Stil.Achsenbreite, farbe);
 }
 
 // The mark of the point a tangent or normal touches: radius 4, filled blue.
-void Beruehrpunkt(QImage& bild, Extended x, Extended y) {
+void Beruehrpunkt(QPaintDevice& bild, Extended x, Extended y) {
     Kreis_zeichnen(bild, x_zu_Pixel(bild.width(), x), y_zu_Pixel(bild.height(), y), 4, Muster_voll,
                    Stiftstil::durchgezogen, 1, Farbe_blau, Marken.Punktfarbe);
 }

@@ -32,7 +32,7 @@ std::span<const TPunkt> Gelesene_Punkte() {
     return {Arbeitslisten.Punkte.data(), size_t(Arbeitslisten.Punktanzahl)};
 }
 
-void Kurve(QImage& bild, const std::string& term, uint32_t farbe) {
+void Kurve(QPaintDevice& bild, const std::string& term, uint32_t farbe) {
     Kurve_zeichnen(bild, term, farbe, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar, Schar);
 }
 
