@@ -207,6 +207,7 @@ Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extend
                          Romberg_Verlauf& v) {
     ok = true;
     v.Laenge.fill(0);
+    v.Genauigkeit_erreicht = true;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
     if (a == b) return 0;
@@ -231,7 +232,9 @@ Extended Romberg_rechnen(const std::string& term, Extended t, Extended a, Extend
             vier_j *= 4;
             if (!eintragen(j, m, (vier_j * T[j - 1][m + 1] - T[j - 1][m]) / (vier_j - 1))) return Fehlschlag(ok);
         }
-    } while (!(std::fabs(T[k][0] - T[k - 1][1]) < std::fabs(eps)) && k < Romberg_Stufen);
+        if (std::fabs(T[k][0] - T[k - 1][1]) < std::fabs(eps)) return Orientiert(T[k][0]);
+    } while (k < Romberg_Stufen);
+    v.Genauigkeit_erreicht = false;
     return Orientiert(T[k][0]);
 }
 

@@ -75,9 +75,12 @@ Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Ex
 // The scheme as far as it was formed: T[j][m] for m < Laenge[j]; level 0 holds the
 // trapezoid sums with 2^m panels, level j the j-th extrapolation. Levels and
 // indices 0..9 are in use; a failed run keeps what was formed before the failure.
+// A run that stops at the last level without meeting eps keeps its value but says so
+// in `Genauigkeit_erreicht`, so that no inaccurate value passes as exact.
 struct Romberg_Verlauf {
     Romberg_Schema T{};
     std::array<int, Romberg_Groesse> Laenge{};
+    bool Genauigkeit_erreicht = true;
 };
 // The same, handing out the scheme.
 Extended Romberg(const std::string& term, Extended t, Extended a, Extended b, Extended eps, bool& ok,

@@ -234,6 +234,7 @@ private:
     char Kurvenname(const std::string& term) const;
     // The picture again with the curves on top of what a tool drew ("lösch" off meanwhile).
     void Kurven_darueber_zeichnen();
+    void Tangente_zeigen(const std::string& gerade, Extended x0, Extended y0, Extended m);
 
     std::unique_ptr<Ui::TForm1> ui;
     bool im_verlassen_ = false;      // an Exit handler is running (its focus moves start no other)

@@ -26,6 +26,8 @@ std::string Text(const QLineEdit* feld) { return feld->text().toStdString(); }
 std::string Formatiert(Extended x) {
     return Zahl_formatieren(Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen, Zahlausgabe.Nachkommastellen, x);
 }
+const std::string Genauigkeit_nicht_erreicht = "geforderte Genauigkeit nicht erreicht !";
+
 Extended Toleranz() { return std::pow(10.0L, -Extended(Zahlausgabe.Nachkommastellen)); }
 
 // Row 0 of the Romberg scheme: "Romberg-", "Schema", "Integration", then «  R 3,i» ...
@@ -38,15 +40,24 @@ void Romberg_Tabellenkopf(TTabelle& T) {
 }
 
 // The integral with the chosen method; the Romberg scheme goes into the table on request.
-Extended Integral(const std::string& term, Extended t, Extended a, Extended b, bool tabellieren, bool& ok) {
+// `genau` turns false when Romberg stopped at its last level without reaching the
+// tolerance: the value is kept, but the caller must say so.
+Extended Integral(const std::string& term, Extended t, Extended a, Extended b, bool tabellieren, bool& ok,
+                  bool& genau) {
+    genau = true;
     if (Integration.Integrationsmethode == Methode_Gauss_Kronrod) return Gauss_Kronrod(term, t, a, b, Toleranz(), ok);
-    if (!tabellieren) return Romberg(term, t, a, b, Toleranz(), ok);
     Romberg_Verlauf schema;
     const Extended I = Romberg(term, t, a, b, Toleranz(), ok, schema);
-    Romberg_Schema_schreiben(Tabelle, schema, Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen,
-                             Zahlausgabe.Nachkommastellen);
+    genau = schema.Genauigkeit_erreicht;
+    if (tabellieren) {
+        Romberg_Schema_schreiben(Tabelle, schema, Zahlausgabe.Fixkomma, Zahlausgabe.Gesamtstellen,
+                                 Zahlausgabe.Nachkommastellen);
+        if (ok && !genau) Tabelle.Zelle(3, 0) = "Integration: " + Genauigkeit_nicht_erreicht;
+    }
     return I;
 }
+
+std::string Ungenau(bool genau) { return genau ? "" : "   (" + Genauigkeit_nicht_erreicht + ")"; }
 
 bool Wert(const std::string& term, Extended x, Extended t, Extended& y) {
     y = Term_auswerten(term, x, t);
@@ -76,14 +87,14 @@ void TForm1::SpeedButton_Integral_f_gClick() {
     const Extended t = Werkzeug_t(), a = Hauptfenster.aStart, b = Hauptfenster.bEnde;
     const bool tabellieren = ui->ComboBox_Integrationsmethode->currentIndex() == 2;
     if (tabellieren) Romberg_Tabellenkopf(Tabelle);
-    bool ok;
-    const Extended I = Integral(integrand, t, a, b, tabellieren, ok);
+    bool ok, I_genau, A_genau;
+    const Extended I = Integral(integrand, t, a, b, tabellieren, ok, I_genau);
     if (tabellieren) Tabelle.Melden(TTabellenaenderung::Inhalt);
     if (!ok) {
         Dialog().Meldung("Kann Integral nicht berechnen !   ");
         return;
     }
-    const Extended A = std::fabs(Integral("abs(" + integrand + ")", t, a, b, false, ok));
+    const Extended A = std::fabs(Integral("abs(" + integrand + ")", t, a, b, false, ok, A_genau));
     // An area that could not be computed is no area to show beside a good integral.
     if (!ok) {
         Dialog().Meldung("Kann Integral nicht berechnen !   ");
@@ -96,7 +107,8 @@ void TForm1::SpeedButton_Integral_f_gClick() {
     else if (g) zwischen = "zwischen g=" + Text(ui->Edit_gSchar) + " und x-Achse";
     else zwischen = "zwischen h=" + Text(ui->Edit_hSchar) + " und x-Achse";
     Dialog().Meldung("Integral I und Flächeninhalt A im Intervall " + Intervall_als_Text(a, b) + "\r" + zwischen +
-                     "\r\rIntegral I = " + Formatiert(I) + "\rFlächeninhalt A = " + Formatiert(A));
+                     "\r\rIntegral I = " + Formatiert(I) + Ungenau(I_genau) + "\rFlächeninhalt A = " + Formatiert(A) +
+                     Ungenau(A_genau));
 }
 
 void TForm1::SpeedButton_Flaeche_schraffierenClick() {

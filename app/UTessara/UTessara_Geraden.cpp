@@ -4,7 +4,9 @@
 // text is both the equation shown and the term drawn.
 #include "app/UTessara/UTessara.h"
 
+#include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
+#include "app/Unit3_Folgen/Unit3_Folgen.h"
 #include "graphics/UGrafik.h"
 #include "graphics/UKurven.h"
 #include "graphics/U_KOS.h"
@@ -82,22 +84,43 @@ void TForm1::SpeedButton_SekanteClick() {
                      Kurvenname(*term) + ":  y=" + E);
 }
 
-void TForm1::SpeedButton_TangenteClick() {
-    const auto term = Term_waehlen();
-    if (!term) return;
-    const Extended a = Hauptfenster.aStart, t = Werkzeug_t();
-    Extended y0, m, n;
-    if (!Tangente_berechnen(*term, t, a, y0, m, n)) return Dialog().Meldung("Abl. ex. vermutlich nicht !");
-    const std::string E = Geradentext(m, n);
+// The tangent's picture: the line across the window, the touching point and the
+// slope triangle when ticked.
+void TForm1::Tangente_zeigen(const std::string& gerade, Extended x0, Extended y0, Extended m) {
     QImage& bild = ui->Image1->Bild();
-    Kurve_zeichnen(bild, E, Farbe_Tangente, 1, Kurve_Funktion, KOS.xli, KOS.xre, Schar);
-    Beruehrpunkt(bild, a, y0);
+    Kurve_zeichnen(bild, gerade, Farbe_Tangente, 1, Kurve_Funktion, KOS.xli, KOS.xre, Schar);
+    Beruehrpunkt(bild, x0, y0);
     if (ui->CheckBox_mit_Steigungsdreieck->isChecked()) {
         const Extended dx = Hauptfenster.delta_x;
-        Weltlinie(bild, a, y0, a + dx, y0, Farbe_Tangentendreieck);
-        Weltlinie(bild, a + dx, y0, a + dx, y0 + m * dx, Farbe_Tangentendreieck);
+        Weltlinie(bild, x0, y0, x0 + dx, y0, Farbe_Tangentendreieck);
+        Weltlinie(bild, x0 + dx, y0, x0 + dx, y0 + m * dx, Farbe_Tangentendreieck);
     }
     ui->Image1->update();
+}
+
+void TForm1::SpeedButton_TangenteClick() {
+    const Extended a = Hauptfenster.aStart, t = Werkzeug_t();
+    Extended x0 = a, y0, m, n;
+    const bool keine_Kurve = !ui->CheckBox_Schar_f_zeichnen->isChecked() &&
+                             !ui->CheckBox_Schar_g_zeichnen->isChecked() && !ui->CheckBox_Schar_h_zeichnen->isChecked();
+    const Parameterkurve p = Form3 ? Form3->Parameterkurve_lesen() : Parameterkurve{};
+    if (keine_Kurve && p.gewaehlt && !p.Kurve.polar) {
+        // The curve of the sequences window, touched at the curve parameter a.
+        if (!Tangente_Parameterkurve(p.Kurve.xTerm, p.Kurve.yTerm, a, t, x0, y0, m, n))
+            return Dialog().Meldung("Abl. ex. vermutlich nicht !");
+        const std::string E = Geradentext(m, n);
+        Tangente_zeigen(E, x0, y0, m);
+        const int P = Zahlausgabe.Gesamtstellen;
+        const Extended pi = std::numbers::pi_v<Extended>;
+        return Dialog().Meldung("Tangentengleichung an der Stelle x = " + Formatiert(x0) + "\rbzgl. (xt,yt):   y=" +
+                                E + "\rWinkel t = " + Formatiert(a) + " rad = " +
+                                Zahl_formatieren(Zahlausgabe.Fixkomma, P, 2, a * 180 / pi) + "°");
+    }
+    const auto term = Term_waehlen();
+    if (!term) return;
+    if (!Tangente_berechnen(*term, t, a, y0, m, n)) return Dialog().Meldung("Abl. ex. vermutlich nicht !");
+    const std::string E = Geradentext(m, n);
+    Tangente_zeigen(E, a, y0, m);
     Dialog().Meldung("Tangentengleichung an der Stelle x = " + Formatiert(a) + "\rbzgl. " + Kurvenname(*term) +
                      ":   y=" + E);
 }

@@ -4,6 +4,7 @@
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
+#include "app/Unit3_Folgen/Unit3_Folgen.h"
 #include "numeric/UMatheBasisOp.h"
 #include "platform/Dialoge_Skript.h"
 #include "table/UStringGrid.h"
@@ -173,6 +174,23 @@ TEST_F(WerkzeugTest, IntegralSummenVolumen) {
     EXPECT_EQ(Letzte_Meldung(), "Integral I und Flächeninhalt A im Intervall [-1 ; 1]\rzwischen f=x und x-Achse\r\r"
                                 "Integral I = 0\rFlächeninhalt A = 1");
 
+    // Romberg at 12 decimals misses √x over [0; 1] by 1E-4: the value stays, but
+    // the message and the scheme's title say that it is not exact.
+    Aufgabe("sqrt(x)", 0, 1);
+    const int stellen = Teil<QComboBox>("ComboBox_Nachkommastellen")->currentIndex();
+    Teil<QComboBox>("ComboBox_Nachkommastellen")->setCurrentIndex(12);
+    Teil<QComboBox>("ComboBox_Integrationsmethode")->setCurrentIndex(2);
+    Handler("SpeedButton_Integral_f_gClick");
+    EXPECT_NE(Letzte_Meldung().find("Integral I = 0,666"), std::string::npos) << Letzte_Meldung();
+    EXPECT_NE(Letzte_Meldung().find("(geforderte Genauigkeit nicht erreicht !)\rFlächeninhalt"), std::string::npos);
+    EXPECT_EQ(Zelle(3, 0), "Integration: geforderte Genauigkeit nicht erreicht !");
+    Teil<QComboBox>("ComboBox_Nachkommastellen")->setCurrentIndex(4);
+    Handler("SpeedButton_Integral_f_gClick");
+    EXPECT_EQ(Letzte_Meldung().find("nicht erreicht"), std::string::npos) << Letzte_Meldung();
+    EXPECT_EQ(Zelle(3, 0), "Integration");
+    Teil<QComboBox>("ComboBox_Integrationsmethode")->setCurrentIndex(0);
+    Teil<QComboBox>("ComboBox_Nachkommastellen")->setCurrentIndex(stellen);
+
     Aufgabe("x²", 0, 1);
     dialoge->eingabe_antworten = {std::string("4"), std::string("u")};
     Handler("SpeedButton_U_O_Tr_SummeClick");
@@ -229,6 +247,23 @@ TEST_F(WerkzeugTest, GeradenUndKruemmungskreis) {
     for (int x = 0; x < bild.width(); ++x)
         for (int y = 0; y < bild.height(); ++y) rot += (bild.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
     EXPECT_GT(rot, 100);
+}
+
+// With none of f, g, h ticked the tangent touches the parametric curve of the
+// sequences window at the curve parameter a; a polar curve is no such case.
+TEST_F(WerkzeugTest, TangenteAnParameterkurve) {
+    auto* folgen = static_cast<QWidget*>(Form3);
+    folgen->findChild<QCheckBox*>("CheckBox_Param")->setChecked(true);
+    folgen->findChild<QLineEdit*>("Edit_xParam")->setText("t");
+    folgen->findChild<QLineEdit*>("Edit_yParam")->setText("x·t²");
+    Eingeben("Edit_aStart", "1");
+    Handler("SpeedButton_TangenteClick");
+    EXPECT_EQ(Letzte_Meldung(), "Tangentengleichung an der Stelle x = 1\rbzgl. (xt,yt):   y=2x-1\r"
+                                "Winkel t = 1 rad = 57,3°");
+    folgen->findChild<QCheckBox*>("CheckBox_Polar_Wahl")->setChecked(true);
+    dialoge->meldungen.clear();
+    Handler("SpeedButton_TangenteClick");
+    EXPECT_EQ(Letzte_Meldung(), "Bitte erst Haken bei f, g oder h setzen !");
 }
 
 TEST_F(WerkzeugTest, GrenzwertUndWertetabelle) {
