@@ -13,6 +13,7 @@
 #include "platform/Dialoge.h"
 #include "table/UStringGrid.h"
 
+#include <QSignalBlocker>
 #include <algorithm>
 
 void Statistik_Gruppen_loeschen::operator()(Ui::TStatistik_Gruppen* g) const { delete g; }
@@ -47,6 +48,18 @@ void TForm6::Statistik_einrichten() {
 void TForm6::Statistik_Vorgaben() {
     statistik_ui->ComboBox_DiagrammTyp->setCurrentIndex(Diagramm_Polygon);
     statistik_ui->ComboBox_RegressionsModelle->setCurrentIndex(1);
+}
+
+void TForm6::Diagrammtyp_waehlen(int typ) {
+    QSignalBlocker still(statistik_ui->ComboBox_DiagrammTyp);
+    statistik_ui->ComboBox_DiagrammTyp->setCurrentIndex(typ);
+    ComboBox_DiagrammTypChange(typ);
+}
+
+void TForm6::Regressionsmodell_waehlen(int modell) {
+    QSignalBlocker still(statistik_ui->ComboBox_RegressionsModelle);
+    statistik_ui->ComboBox_RegressionsModelle->setCurrentIndex(modell);
+    ComboBox_RegressionsModelleChange(modell);
 }
 
 void TForm6::ComboBox_DiagrammTypChange(int index) {

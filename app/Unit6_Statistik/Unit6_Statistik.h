@@ -26,6 +26,9 @@ public:
     // The choices of the statistics groups when the main window opens this window:
     // chart item 0 ("Häufigk.polygon") and model item 1 ("m·x+b").
     void Statistik_Vorgaben();
+    // The test data's choices: a chart type or regression model as if picked by hand.
+    void Diagrammtyp_waehlen(int typ);
+    void Regressionsmodell_waehlen(int modell);
 
 public slots:
     void SpeedButton_Tabelle_loeschenClick();

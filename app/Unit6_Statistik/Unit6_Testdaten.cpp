@@ -62,6 +62,7 @@ void TForm6::SpeedButton_Testdaten_LinRegClick() {
         Form1->Standard_Werte_einstellen();
         Form1->Ursprung_setzen(Lage::links_unten);
     }
+    Regressionsmodell_waehlen(1);
     Tabelle_fuellen(1, {{"2", "4", "9"}, {"1", "5", "6"}});
 }
 
@@ -84,6 +85,7 @@ void TForm6::SpeedButton_Testdaten_SaeulendiagrammClick() {
         Form1->Standard_Werte_einstellen();
         Form1->Ursprung_setzen(Lage::Quadrant_1_und_4);
     }
+    Diagrammtyp_waehlen(Diagramm_Saeulen);
     Tabelle_fuellen(1, {{"4", "2", "5", "7", "3", "1", "6"}, {"5", "3", "4", "2", "1", "5", "6"}});
 }
 
@@ -94,6 +96,7 @@ void TForm6::SpeedButton_Testdaten_BoxplotsClick() {
         Form1->Achsen_zeigen(true, false);
         Form1->SpeedButton_PlotClick();
     }
+    Diagrammtyp_waehlen(Diagramm_Boxplot_mod);
     Tabelle_fuellen(1, {{"6", "12", "7", "4", "5", "10", "6", "2", "4", "5", "3"}});
 }
 
@@ -113,6 +116,7 @@ void TForm6::SpeedButton_Testdaten_HistoClick() {
                       t.fett ? Schriftstil::fett : Schriftstil::normal, t.Farbe);
         Form1->Image1()->update();
     }
+    Diagrammtyp_waehlen(Diagramm_Histogramm);
     Tabelle_fuellen(1, {{"0;12", "12;18", "18;24", "24;27", "27;40", "40;45"}, {"44", "45", "40", "42", "73", "35"}});
 }
 
@@ -125,5 +129,6 @@ void TForm6::SpeedButton_Testdaten_KreisdiagrammClick() {
         Form1->Achsen_zeigen(false, false);
         Form1->SpeedButton_ohne_RasterClick();
     }
+    Diagrammtyp_waehlen(Diagramm_Kreis);
     Tabelle_fuellen(1, {{"CDU", "SPD", "FDP", "GRÜNE", "LINKE", "ANDERE"}, {"20380", "12123", "8716", "6904", "7021", "3118"}});
 }

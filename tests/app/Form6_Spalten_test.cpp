@@ -12,6 +12,7 @@
 #include "table/UStringGrid.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -185,20 +186,28 @@ TEST_F(Form6SpaltenTest, TestdatenRichtenHauptfensterUndTabelleEin) {
     auto* xachse = Form1->findChild<QCheckBox*>("CheckBox_xAchse");
     auto* yachse = Form1->findChild<QCheckBox*>("CheckBox_yAchse");
     ASSERT_TRUE(xachse && yachse);
-    struct Erwartung { const char* knopf; Extended xli, xre, yu, yo, xscl, yscl; bool x_an, y_an; Zellen zellen; };
+    auto* typ = Form6->findChild<QComboBox*>("ComboBox_DiagrammTyp");
+    auto* modell = Form6->findChild<QComboBox*>("ComboBox_RegressionsModelle");
+    ASSERT_TRUE(typ && modell);
+    // Chart type and model as each data set leaves them (-1: that button leaves it alone).
+    struct Erwartung {
+        const char* knopf; Extended xli, xre, yu, yo, xscl, yscl; bool x_an, y_an; int typ, modell; Zellen zellen;
+    };
     const Erwartung faelle[] = {
-        {"SpeedButton_Testdaten_LinReg", -1, 15, -1, 15, 1, 1, true, true,
+        {"SpeedButton_Testdaten_LinReg", -1, 15, -1, 15, 1, 1, true, true, -1, 1,
          {{1, 1, "2"}, {2, 1, "1"}, {1, 3, "9"}, {2, 3, "6"}, {1, 4, ""}}},
-        {"SpeedButton_Testdaten_Dreieck", -8, 8, -8, 8, 1, 1, true, true, {{1, 4, "1"}, {2, 3, "7"}}},
-        {"SpeedButton_Testdaten_Saeulendiagramm", -1, 15, -8, 8, 1, 1, true, true, {{1, 7, "6"}, {2, 7, "6"}}},
-        {"SpeedButton_Testdaten_Boxplots", -1, 15, -1, 15, 1, 1, true, false, {{1, 11, "3"}, {1, 12, ""}}},
-        {"SpeedButton_Testdaten_Histo", -4, 60, -1, 15, 4, 1, true, true, {{1, 4, "24;27"}, {2, 5, "73"}}},
-        {"SpeedButton_Testdaten_Kreisdiagramm", -4, 60, -1, 15, 4, 1, false, false,
+        {"SpeedButton_Testdaten_Dreieck", -8, 8, -8, 8, 1, 1, true, true, -1, -1, {{1, 4, "1"}, {2, 3, "7"}}},
+        {"SpeedButton_Testdaten_Saeulendiagramm", -1, 15, -8, 8, 1, 1, true, true, 1, -1, {{1, 7, "6"}, {2, 7, "6"}}},
+        {"SpeedButton_Testdaten_Boxplots", -1, 15, -1, 15, 1, 1, true, false, 3, -1, {{1, 11, "3"}, {1, 12, ""}}},
+        {"SpeedButton_Testdaten_Histo", -4, 60, -1, 15, 4, 1, true, true, 7, -1, {{1, 4, "24;27"}, {2, 5, "73"}}},
+        {"SpeedButton_Testdaten_Kreisdiagramm", -4, 60, -1, 15, 4, 1, false, false, 6, -1,
          {{1, 4, "GRÜNE"}, {2, 6, "3118"}}},
     };
     for (const Erwartung& e : faelle) {
         SCOPED_TRACE(e.knopf);
         Tabelle.Zelle(9, 9) = "alt";
+        typ->setCurrentIndex(4);
+        modell->setCurrentIndex(5);
         Klicken(e.knopf);
         EXPECT_EQ(Tabelle.Zelle(9, 9), "");
         const Extended ist[] = {KOS.xli, KOS.xre, KOS.yu, KOS.yo, KOS.xscl, KOS.yscl};
@@ -206,6 +215,8 @@ TEST_F(Form6SpaltenTest, TestdatenRichtenHauptfensterUndTabelleEin) {
         for (int i = 0; i < 6; ++i) EXPECT_NEAR(double(ist[i]), double(soll[i]), 1e-15) << i;
         EXPECT_EQ(xachse->isChecked(), e.x_an);
         EXPECT_EQ(yachse->isChecked(), e.y_an);
+        EXPECT_EQ(typ->currentIndex(), e.typ < 0 ? 4 : e.typ);
+        EXPECT_EQ(modell->currentIndex(), e.modell < 0 ? 5 : e.modell);
         for (const auto& [c, r, text] : e.zellen) EXPECT_EQ(Tabelle.Zelle(c, r), text) << c << "," << r;
     }
     EXPECT_FALSE(KOS_Stil.Raster_an);   // the pie chart data switch the grid off
