@@ -91,6 +91,37 @@ TEST_F(Form6MatrixTest, TestdatenLgsReduziertZurEinheitsmatrixMitLoesung) {
     EXPECT_EQ(Tabelle.Zelle(4, 1), "-4");   // A itself stays
 }
 
+// Traced, the elimination waits for a key after every step and ends with the same
+// table as without tracing, except that the last matrix shown (rows m+3 .. 2m+2)
+// stays in the row below the solution; the inverse of a 21 x 21 matrix is refused traced.
+TEST_F(Form6MatrixTest, SchrittweiseEliminationEndetWieOhne) {
+    auto* tracing = Element<QCheckBox>("CheckBox_Tracing");
+    ASSERT_NE(tracing, nullptr);
+    Klicken("SpeedButton_Testdaten_LGS");
+    Operation(0);
+    const auto ohne = Schnappschuss();
+    tracing->setChecked(true);
+    Klicken("SpeedButton_Testdaten_LGS");
+    Operation(0);
+    ASSERT_GE(dialoge->meldungen.size(), 6u);   // at least a division and an elimination per column
+    for (const std::string& m : dialoge->meldungen) EXPECT_EQ(m, "Taste drücken");
+    const std::vector<std::string> letzte_Zeile = {"0", "0", "1", Tabelle.Zelle(6, 7)};
+    for (int c = 3; c <= 6; ++c) EXPECT_EQ(Tabelle.Zelle(c, 8), letzte_Zeile[size_t(c - 3)]) << c;
+    for (int c = 3; c <= 6; ++c) Tabelle.Zelle(c, 8) = "";
+    EXPECT_EQ(Schnappschuss(), ohne);
+
+    Tabelle_leeren(Tabelle);
+    for (int r = 1; r <= 21; ++r)
+        for (int c = 3; c <= 23; ++c) Tabelle.Zelle(c, r) = r == c - 2 ? "2" : "0";
+    const auto vorher = Schnappschuss();
+    dialoge->meldungen.clear();
+    Operation(3);
+    EXPECT_EQ(Letzte_Meldung(), "Schrittweise lässt sich die Inverse höchstens einer 20x20-Matrix zeigen: "
+                                "[A|E] hätte 42 Spalten !");
+    EXPECT_EQ(Schnappschuss(), vorher);
+    tracing->setChecked(false);
+}
+
 // Each refused operation shows its message and leaves every cell as it was.
 TEST_F(Form6MatrixTest, AbgelehnteOperationenLassenDieTabelleUnveraendert) {
     struct Fall { const char* name; Zellen zellen; int index; const char* n; std::function<void()> vorher; const char* meldung; };
