@@ -193,6 +193,10 @@ public slots:
     void Grafik_speichern();
     void Grafik_drucken();
 
+    // --- The analysis buttons' hints (UTessara_Hinweise.cpp): they follow f, g, h,
+    // the sequences window's curve box and the value table's F column.
+    void Werkzeughinweise_setzen();
+
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
@@ -229,6 +233,7 @@ private:
     std::string Differenzterm_waehlen();
     Extended Werkzeug_t();
     void Werkzeuge_verbinden();
+    void Hinweise_anbinden();
     void Punkte_suchen_lassen(bool wendepunkte);
     // The equation's curve prefix ("f", "g" or "h") of a chosen term.
     char Kurvenname(const std::string& term) const;

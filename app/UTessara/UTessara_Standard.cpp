@@ -65,6 +65,7 @@ void TForm1::Grafiken_einrichten() {
 
 void TForm1::Verbindungen_herstellen() {
     Werkzeuge_verbinden();
+    Hinweise_anbinden();
     connect(ui->Edit_xa, &QLineEdit::textChanged, this, &TForm1::Edit_xaChange);
     connect(ui->Edit_xe, &QLineEdit::textChanged, this, &TForm1::Edit_xeChange);
     connect(ui->Edit_xBeschrift, &QLineEdit::textChanged, this, &TForm1::Edit_xBeschriftChange);

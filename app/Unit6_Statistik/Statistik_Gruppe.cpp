@@ -48,6 +48,7 @@ void TForm6::Statistik_einrichten() {
 void TForm6::Statistik_Vorgaben() {
     statistik_ui->ComboBox_DiagrammTyp->setCurrentIndex(Diagramm_Polygon);
     statistik_ui->ComboBox_RegressionsModelle->setCurrentIndex(1);
+    statistik_ui->ComboBox_DiagrPlotNr->setCurrentIndex(0);
 }
 
 void TForm6::Diagrammtyp_waehlen(int typ) {

@@ -71,6 +71,9 @@ TForm6::TForm6(QWidget* parent)
 TForm6::~TForm6() = default;
 
 void TForm6::Oeffnen_vorbereiten() {
+    ui->Edit_Mat_n->setText("2");
+    ui->Edit_skalar_r->setText("3/100");
+    ui->ComboBox_MatrixOps->setCurrentIndex(0);
     ui->ComboBox_Punkte_ab_Spalte->setCurrentIndex(0);
     Statistik_Vorgaben();
     Tabelle_einrichten(Tabelle);

@@ -24,7 +24,7 @@ public:
     // own defaults, a freshly set up (empty) table and no marked range.
     void Oeffnen_vorbereiten();
     // The choices of the statistics groups when the main window opens this window:
-    // chart item 0 ("Häufigk.polygon") and model item 1 ("m·x+b").
+    // chart item 0 ("Häufigk.polygon"), model item 1 ("m·x+b") and box plot 1.
     void Statistik_Vorgaben();
     // The test data's choices: a chart type or regression model as if picked by hand.
     void Diagrammtyp_waehlen(int typ);
