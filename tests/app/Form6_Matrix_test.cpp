@@ -1,6 +1,8 @@
 // The matrix group, the column buttons, the constructions and the test data of the
 // statistics window, driven through its controls: what lands in the table, which
 // message appears, and that a refused command leaves the table as it was.
+#include "tests/app/Form6_Fenster.h"
+
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
@@ -22,35 +24,8 @@
 
 namespace {
 
-using Zellen = std::vector<std::tuple<int, int, const char*>>;   // column, row, text
-
-class Form6MatrixTest : public ::testing::Test {
+class Form6MatrixTest : public Form6_Fenster {
 protected:
-    void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-        Form6_()->show();
-        grid = Form6_()->findChild<TTabellenansicht*>("StringGrid1");
-        ASSERT_NE(grid, nullptr);
-        Tabelle_leeren(Tabelle);
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
-    static QWidget* Form6_() { return Form6; }
-    template <class T> T* Element(const char* name) {
-        T* w = Form6_()->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void Klicken(const char* name) {
-        if (auto* k = Element<QToolButton>(name)) QTest::mouseClick(k, Qt::LeftButton);
-    }
-    void Fuellen(const Zellen& zellen) {
-        for (const auto& [c, r, text] : zellen) Tabelle.Zelle(c, r) = text;
-        Tabelle.Melden(TTabellenaenderung::Inhalt);
-    }
     void Zellcursor(int spalte, int zeile) { grid->setCurrentIndex(grid->model()->index(zeile, spalte)); }
     // Runs operation `index` of the matrix group with n typed into Edit_Mat_n.
     void Operation(int index, const char* n = "2") {
@@ -58,22 +33,12 @@ protected:
         Element<QLineEdit>("Edit_Mat_n")->setText(n);
         Klicken("SpeedButton_MatrixOps");
     }
-    static std::vector<std::string> Schnappschuss() {
-        std::vector<std::string> s;
-        for (int r = 0; r <= Letzte_Zeile; ++r)
-            for (int c = 0; c <= Letzte_Spalte; ++c) s.push_back(Tabelle.Zelle(c, r));
-        return s;
-    }
     static Extended Zahl(int c, int r) {
         Extended x = 0;
         int f = 0;
         EXPECT_TRUE(Zelle_auswerten(Tabelle.Zelle(c, r), x, f)) << "cell " << c << "," << r << ": " << Tabelle.Zelle(c, r);
         return x;
     }
-    std::string Letzte_Meldung() const { return dialoge->meldungen.empty() ? "" : dialoge->meldungen.back(); }
-
-    std::unique_ptr<Skript_Dialoge> dialoge;
-    TTabellenansicht* grid = nullptr;
 };
 
 TEST_F(Form6MatrixTest, TestdatenLgsReduziertZurEinheitsmatrixMitLoesung) {

@@ -1,6 +1,8 @@
 // The column buttons, constructions and test data of the statistics window: cells
 // written, messages shown, refusals that leave the table alone, and the main window
 // set up as each test-data button promises.
+#include "tests/app/Form6_Fenster.h"
+
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
@@ -22,43 +24,7 @@
 
 namespace {
 
-using Zellen = std::vector<std::tuple<int, int, std::string>>;   // column, row, text
-
-class Form6SpaltenTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-        Form6_()->show();
-        grid = Form6_()->findChild<TTabellenansicht*>("StringGrid1");
-        ASSERT_NE(grid, nullptr);
-        Tabelle_leeren(Tabelle);
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
-    static QWidget* Form6_() { return Form6; }
-    void Klicken(const char* name) {
-        auto* k = Form6_()->findChild<QToolButton*>(name);
-        ASSERT_NE(k, nullptr) << name;
-        QTest::mouseClick(k, Qt::LeftButton);
-    }
-    void Fuellen(const Zellen& zellen) {
-        for (const auto& [c, r, text] : zellen) Tabelle.Zelle(c, r) = text;
-        Tabelle.Melden(TTabellenaenderung::Inhalt);
-    }
-    static std::vector<std::string> Schnappschuss() {
-        std::vector<std::string> s;
-        for (int r = 0; r <= Letzte_Zeile; ++r)
-            for (int c = 0; c <= Letzte_Spalte; ++c) s.push_back(Tabelle.Zelle(c, r));
-        return s;
-    }
-    std::string Letzte_Meldung() const { return dialoge->meldungen.empty() ? "" : dialoge->meldungen.back(); }
-
-    std::unique_ptr<Skript_Dialoge> dialoge;
-    TTabellenansicht* grid = nullptr;
-};
+using Form6SpaltenTest = Form6_Fenster;
 
 struct Fall {
     const char* name;

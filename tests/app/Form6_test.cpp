@@ -1,5 +1,7 @@
 // The statistics window's table as the user sees and drives it: the grid's size,
 // headers and look, typing and keys, the table buttons and the right-button range.
+#include "tests/app/Form6_Fenster.h"
+
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
@@ -22,27 +24,13 @@
 
 namespace {
 
-class Form6Test : public ::testing::Test {
+class Form6Test : public Form6_Fenster {
 protected:
     void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-        Form6_()->show();
-        grid = Form6_()->findChild<TTabellenansicht*>("StringGrid1");
-        ASSERT_NE(grid, nullptr);
+        Form6_Fenster::SetUp();
         modell = grid->model();
     }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
-    static QWidget* Form6_() { return Form6; }
     QToolButton* Knopf(const char* name) { return Form6_()->findChild<QToolButton*>(name); }
-    void Klicken(const char* name) {
-        QToolButton* k = Knopf(name);
-        ASSERT_NE(k, nullptr) << name;
-        QTest::mouseClick(k, Qt::LeftButton);
-    }
     void Zellcursor(int spalte, int zeile) {
         grid->setCurrentIndex(modell->index(zeile, spalte));
         grid->setFocus();
@@ -61,8 +49,6 @@ protected:
         QApplication::sendEvent(grid->viewport(), &e);
     }
 
-    std::unique_ptr<Skript_Dialoge> dialoge;
-    TTabellenansicht* grid = nullptr;
     QAbstractItemModel* modell = nullptr;
 };
 

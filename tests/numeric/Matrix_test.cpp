@@ -1,21 +1,14 @@
 #include "numeric/UMatheTools.h"
 #include "platform/Dialoge_Skript.h"
 
+#include "tests/numeric/Matrix_aus_Zeilen.h"
+
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
 #include <vector>
 
 namespace {
-
-using Zeilen = std::vector<std::vector<Extended>>;
-
-Matrix Aus(const Zeilen& z) {
-    Matrix A{};
-    for (size_t i = 0; i < z.size(); ++i)
-        for (size_t j = 0; j < z[i].size(); ++j) A[i + 1][j + 1] = z[i][j];
-    return A;
-}
 
 void Erwarte(const Matrix& A, const Zeilen& z, Extended toleranz = 1e-15L) {
     for (size_t i = 0; i < z.size(); ++i)

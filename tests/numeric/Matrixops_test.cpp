@@ -3,19 +3,12 @@
 // into Windows-1252 codes and back.
 #include "numeric/UMatrixOps.h"
 
+#include "tests/numeric/Matrix_aus_Zeilen.h"
+
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-using Zeilen = std::vector<std::vector<Extended>>;
-
-Matrix Aus(const Zeilen& z) {
-    Matrix A{};
-    for (size_t i = 0; i < z.size(); ++i)
-        for (size_t j = 0; j < z[i].size(); ++j) A[i + 1][j + 1] = z[i][j];
-    return A;
-}
 
 Matrixeingabe Eingabe(const Zeilen& a, int n = 2) {
     Matrixeingabe e;

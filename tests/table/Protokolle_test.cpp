@@ -3,20 +3,13 @@
 #include "platform/Dialoge_Skript.h"
 #include "table/UNumerik_Protokolle.h"
 
+#include "tests/numeric/Matrix_aus_Zeilen.h"
+
 #include <gtest/gtest.h>
 #include <cmath>
 #include <vector>
 
 namespace {
-
-using Zeilen = std::vector<std::vector<Extended>>;
-
-Matrix Aus(const Zeilen& z) {
-    Matrix A{};
-    for (size_t i = 0; i < z.size(); ++i)
-        for (size_t j = 0; j < z[i].size(); ++j) A[i + 1][j + 1] = z[i][j];
-    return A;
-}
 
 TEST(Newton, ProtocolOfAConvergingRun) {
     TTabelle tab;
