@@ -1,10 +1,15 @@
-// Evaluations of Term_auswerten over one picture width of x values, cached and
-// uncached, next to hand-written long double code for the same terms.
+// Evaluations over one picture width of x values: the batch, single cached and
+// uncached calls, next to hand-written long double code and muParser's compiled
+// (double) evaluation of the same terms in the same run.
 #include "engine/UFunktionsParser.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdint>
+#include <muParser.h>
 #include <string>
+#include <vector>
 
 namespace {
 constexpr int Spalten = 641;
@@ -31,6 +36,39 @@ void BM_von_Hand(benchmark::State& state) {
     state.SetLabel(Terme[term]);
 }
 
+const char* const Terme_muParser[] = {"-0.2*t*x^3+0.4*t^2*x", "x*cos(x)^2-0.5*t", "sign(x+1.5)",
+                                      "t*x*(1-x)", "sqrt(abs(x))*sin(3*x)/(1+x^2)"};
+
+void BM_Reihe(benchmark::State& state) {
+    std::string term = Terme[state.range(0)];
+    std::vector<Extended> x(Spalten), y(Spalten);
+    std::vector<uint8_t> marken(Spalten);
+    const Extended t = 2.5L;
+    for (int i = 0; i < Spalten; ++i) x[i] = x_von(i);
+    for (auto _ : state) {
+        Term_auswerten_Reihe(term, x, {&t, 1}, y, marken);
+        benchmark::DoNotOptimize(y.data());
+    }
+    state.SetItemsProcessed(state.iterations() * Spalten);
+    state.SetLabel(term);
+}
+
+void BM_muParser(benchmark::State& state) {
+    mu::Parser p;
+    double x = 0, t = 2.5;
+    p.DefineVar("x", &x);
+    p.DefineVar("t", &t);
+    p.SetExpr(Terme_muParser[state.range(0)]);
+    p.Eval();   // compiles the expression to its byte code
+    for (auto _ : state)
+        for (int i = 0; i < Spalten; ++i) {
+            x = double(x_von(i));
+            benchmark::DoNotOptimize(p.Eval());
+        }
+    state.SetItemsProcessed(state.iterations() * Spalten);
+    state.SetLabel(Terme_muParser[state.range(0)]);
+}
+
 void BM_gespeichert(benchmark::State& state) {
     std::string term = Terme[state.range(0)];
     for (auto _ : state)
@@ -51,5 +89,7 @@ void BM_neu(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_von_Hand)->DenseRange(0, 4);
+BENCHMARK(BM_Reihe)->DenseRange(0, 4);
+BENCHMARK(BM_muParser)->DenseRange(0, 4);
 BENCHMARK(BM_gespeichert)->DenseRange(0, 4);
 BENCHMARK(BM_neu)->DenseRange(0, 4);

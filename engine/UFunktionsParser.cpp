@@ -8,20 +8,30 @@
 #include <array>
 #include <cmath>
 #include <unordered_map>
+#include <vector>
+#include <algorithm>
 
 Parserzustand Parser;
 
 namespace {
 
 // Compiled terms by their text. Plotting asks for the same text hundreds of times
-// in a row, so the last one is checked before the map.
+// in a row, so the last one is checked before the map: first by its length and
+// its last character, which differ for most neighbouring texts.
 constexpr size_t Speichergrenze = 2048;
 std::unordered_map<std::string, std::shared_ptr<const Programm>> speicher;
 std::string letzter_text;
 std::shared_ptr<const Programm> letztes;
+Termfehler letzte_fehlerart = Termfehler::Keiner;
+
+bool ist_letzter(const std::string& term) {
+    if (!letztes || term.size() != letzter_text.size()) return false;
+    if (!term.empty() && term.back() != letzter_text.back()) return false;
+    return term == letzter_text;
+}
 
 const Programm& programm_fuer(const std::string& term) {
-    if (letztes && term == letzter_text) return *letztes;
+    if (ist_letzter(term)) return *letztes;
     auto it = speicher.find(term);
     if (it == speicher.end()) {
         if (speicher.size() >= Speichergrenze) speicher.clear();
@@ -32,15 +42,36 @@ const Programm& programm_fuer(const std::string& term) {
     return *letztes;
 }
 
-const std::array<const char*, 8> Syntaxmeldungen = {
-    "ungültiger Funktionsaufruf", "Operator erwartet", "Operand erwartet", "fehlerhafte Zahl",
-    "falsche Zeichen", "falscher Klammerterm", "Wurzelterm ungültig",
-    "Falsche Verwendung von E (=10^)"};
+uint8_t parser_marken() {
+    return uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
+                   (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));
+}
 
-bool ist_syntaxmeldung(const std::string& text) {
-    for (const char* m : Syntaxmeldungen)
-        if (text == m) return true;
-    return false;
+// Parser as the last of n single calls leaves it: the flags of the last point and
+// the last message any point set (a failure without a message keeps the old text).
+// A normalisation failure leaves the jump flags as they were.
+void parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfehler letzte_meldung) {
+    if (letzte_meldung != Termfehler::Keiner) Parser.Term_Fehlertext = Fehlertext(letzte_meldung);
+    letzte_fehlerart = fehler;
+    Parser.Term_Fehler = marken & Marke_Fehler;
+    if (p.normalisierungsfehler != Termfehler::Keiner) return;
+    Parser.Sprungstelle = marken & Marke_Sprungstelle;
+    Parser.Signum_Null = marken & Marke_Signum_Null;
+    Parser.Knickstelle = marken & Marke_Knickstelle;
+}
+
+Extended einzeln(const Programm& p, Extended x, Extended t) {
+    Extended y;
+    uint8_t m;
+    Termfehler f;
+    y = p.punkt(x, t, m, f);
+    if (m == 0) {   // the common case in one go
+        Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
+        letzte_fehlerart = Termfehler::Keiner;
+        return y;
+    }
+    parser_setzen(p, m, f, f);
+    return y;
 }
 
 bool ist_ungerade(Extended v) { return std::fmod(std::nearbyint(v), 2.0L) != 0; }
@@ -49,16 +80,11 @@ bool ist_ungerade(Extended v) { return std::fmod(std::nearbyint(v), 2.0L) != 0; 
 
 Extended Sprungtoleranz() { return (KOS.xre - KOS.xli) / KOS.Bildbreite / 20; }
 
-Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
-    return programm_fuer(term).ausfuehren(x, t);
-}
+Termfehler Letzte_Fehlerart() { return letzte_fehlerart; }
 
-namespace {
-uint8_t parser_marken() {
-    return uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
-                   (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));
+Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
+    return einzeln(programm_fuer(term), x, t);
 }
-}  // namespace
 
 void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
                           std::span<const Extended> t, std::span<Extended> y,
@@ -66,15 +92,17 @@ void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
     const size_t n = x.size();
     if (n == 0 || y.size() != n || marken.size() != n || (t.size() != 1 && t.size() != n)) return;
     const Programm& p = programm_fuer(term);
-    const bool t_je_punkt = t.size() == n && n > 1;
-    for (size_t i = 0; i < n; ++i) {
-        y[i] = p.ausfuehren(x[i], t[t_je_punkt ? i : 0]);
-        marken[i] = parser_marken();
-    }
+    static std::vector<Termfehler> fehler;   // one thread evaluates terms
+    if (fehler.size() < n) fehler.resize(n);
+    const uint8_t alte_sprungmarken = uint8_t(parser_marken() & ~Marke_Fehler);
+    size_t letzte = p.reihe(x.data(), t.data(), t.size() == n && n > 1, n, y.data(), marken.data(), fehler.data());
+    if (p.normalisierungsfehler != Termfehler::Keiner)
+        for (size_t i = 0; i < n; ++i) marken[i] |= alte_sprungmarken;
+    parser_setzen(p, marken[n - 1], fehler[n - 1], letzte < n ? fehler[letzte] : Termfehler::Keiner);
 }
 
 Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t) {
-    return Programm_uebersetzen(term)->ausfuehren(x, t);
+    return einzeln(*Programm_uebersetzen(term), x, t);
 }
 
 void Termspeicher_leeren() {
@@ -85,8 +113,7 @@ void Termspeicher_leeren() {
 
 bool Term_pruefen(const std::string& term) {
     Term_auswerten(term, 1, 1);
-    if (Parser.Term_Fehler && Meldung_in_dieser_Auswertung &&
-        ist_syntaxmeldung(Parser.Term_Fehlertext)) {
+    if (Parser.Term_Fehler && Ist_Syntaxfehler(letzte_fehlerart)) {
         Dialog().Meldung(Parser.Term_Fehlertext);
         return false;
     }

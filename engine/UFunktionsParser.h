@@ -14,6 +14,24 @@ struct Parserzustand { bool Term_Fehler = false; std::string Term_Fehlertext;
                        bool Sprungstelle = false, Signum_Null = false, Knickstelle = false; };
 extern Parserzustand Parser;
 
+// Every failure with a message of its own, in one list beside one table of its
+// texts (Fehlertext). The first eight are the syntax failures Term_pruefen shows.
+enum class Termfehler : uint8_t {
+    Keiner,
+    Ungueltiger_Funktionsaufruf, Operator_erwartet, Operand_erwartet, Fehlerhafte_Zahl,
+    Falsche_Zeichen, Falscher_Klammerterm, Wurzelterm_ungueltig, Falsche_Verwendung_von_E,
+    Kette_leer,
+    Addition, Subtraktion, Multiplikation, Division, Potenzieren,
+    Radikand, Ln, Lg, Ld, Tan, Cot, Arcsin, Arccos,
+    Cosh, Sinh, Tanh, Coth, Arsinh, Arcosh, Artanh, Arcoth,
+    Anzahl
+};
+const char* Fehlertext(Termfehler f);          // "" for Keiner
+bool Ist_Syntaxfehler(Termfehler f);
+// The kind of the message the last evaluation (the last point of a batch) set
+// itself; Keiner when it failed without one or did not fail.
+Termfehler Letzte_Fehlerart();
+
 // The value every failed evaluation returns; callers test Parser.Term_Fehler first.
 constexpr Extended Fehlerwert = 1E100L;
 

@@ -1,39 +1,39 @@
 #include "engine/UTermFunktionen.h"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <numbers>
-
-bool Meldung_in_dieser_Auswertung = false;
 
 namespace {
 
-constexpr Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
 constexpr Extended Pi = std::numbers::pi_v<Extended>;
-const char* const Funktionstabelle =
-    "SQR SQRT LN LG LD ABS SIN COS TAN COT ARCTAN SGN FLOOR GAUF NORMAL RANDOM "
-    "ARCSIN ARCCOS COSH SINH TANH COTH ARSINH ARCOSH ARTANH ARCOTH ARCCOT MOD";
+using T = Termfehler;
 
-bool endlich(Extended v) { return std::isfinite(v); }
+constexpr std::array<const char*, size_t(Termfehler::Anzahl)> Texte = {
+    "", "ungültiger Funktionsaufruf", "Operator erwartet", "Operand erwartet", "fehlerhafte Zahl",
+    "falsche Zeichen", "falscher Klammerterm", "Wurzelterm ungültig",
+    "Falsche Verwendung von E (=10^)", "Kette leer",
+    "Fehler bei der Addition", "Fehler bei der Subtraktion", "Fehler bei der Multiplikation",
+    "Division durch Null", "Fehler beim Potenzieren",
+    "Radikand kleiner als Null", "ln(a<=0) nicht erlaubt", "lg(a<=0) nicht erlaubt",
+    "ld(a<=0) nicht erlaubt", "tan((2n+1)*pi/2) nicht erlaubt", "cot(n*pi) nicht erlaubt",
+    "|a|>1 nicht erlaubt bei arcsin", "|a|>1 nicht erlaubt bei arccos",
+    "a zu groß für cosh", "a zu groß für sinh", "a zu groß für tanh", "a=0 oder a zu groß bei coth",
+    "a zu groß bei arsinh", "a<1 oder a zu groß bei arcosh", "|a|>=1 nicht erlaubt bei artanh",
+    "|a|<=1 nicht erlaubt bei arcoth"};
 
-Extended scheitern(const char* text) {
-    Fehler_setzen(text);
-    return NaN;
+Extended scheitern(Punktmeldung& m, Termfehler f = T::Keiner) {
+    m.scheitern(f);
+    return NaN_Wert;
 }
 
 // The generator of RANDOM: never seeded, so every start gives the same sequence.
 uint32_t zufall_zustand = 0;
-uint32_t zufall_naechster() {
-    zufall_zustand = zufall_zustand * 1664525u + 1013904223u;
-    return zufall_zustand;
-}
 
 Extended cosh_wert(Extended a, bool& ok) {
     ok = true;
     if (std::fabs(a) <= 1E-16L) return 1;
     Extended v = (std::exp(a) + std::exp(-a)) / 2;
-    ok = endlich(v);
+    ok = std::isfinite(v);
     return v;
 }
 
@@ -41,7 +41,7 @@ Extended sinh_wert(Extended a, bool& ok) {
     ok = true;
     if (std::fabs(a) <= 1E-16L) return 0;
     Extended v = (std::exp(a) - std::exp(-a)) / 2;
-    ok = endlich(v);
+    ok = std::isfinite(v);
     return v;
 }
 
@@ -51,144 +51,199 @@ Extended tanh_wert(Extended a, bool& ok) {
     bool ok1, ok2;
     Extended s = sinh_wert(a, ok1), c = cosh_wert(a, ok2);
     ok = ok1 && ok2;
-    return ok ? s / c : NaN;
+    return ok ? s / c : NaN_Wert;
 }
 
 // ln of a quotient or sum that may be out of the logarithm's domain.
 Extended ln_geprueft(Extended v, bool& ok) {
-    ok = endlich(v) && v > 0;
-    return ok ? std::log(v) : NaN;
+    ok = std::isfinite(v) && v > 0;
+    return ok ? std::log(v) : NaN_Wert;
 }
 
-Extended hyperbel_umkehr(Funktionsnummer f, Extended a) {
-    bool ok = false;
-    Extended v = NaN;
-    switch (f) {
-    case F_ARSINH: {
-        Extended q = a * a + 1;
-        if (endlich(q)) v = ln_geprueft(a + std::sqrt(q), ok);
-        return ok ? v : scheitern("a zu groß bei arsinh");
-    }
-    case F_ARCOSH: {
-        Extended q = (a - 1) / (a + 1);
-        if (endlich(q) && q >= 0) v = ln_geprueft(a + (a + 1) * std::sqrt(q), ok);
-        return ok ? v : scheitern("a<1 oder a zu groß bei arcosh");
-    }
-    case F_ARTANH:
-        v = ln_geprueft((a + 1) / (1 - a), ok);
-        return ok ? v / 2 : scheitern("|a|>=1 nicht erlaubt bei artanh");
-    default:   // F_ARCOTH
-        v = ln_geprueft((a + 1) / (a - 1), ok);
-        return ok ? v / 2 : scheitern("|a|<=1 nicht erlaubt bei arcoth");
-    }
+// With a finite check and, for the listed functions, their message.
+template <Extended (*F)(Extended), Termfehler Meldung = T::Keiner>
+Extended geprueft(Extended a, Extended, Punktmeldung& m) {
+    Extended v = F(a);
+    return std::isfinite(v) ? v : scheitern(m, Meldung);
 }
 
-Extended hyperbel(Funktionsnummer f, Extended a) {
+template <Extended (*F)(Extended), Termfehler Meldung>
+Extended logarithmus(Extended a, Extended, Punktmeldung& m) {
+    return a <= 0 ? scheitern(m, Meldung) : F(a);
+}
+
+Extended sin_(Extended a) { return std::sin(a); }
+Extended cos_(Extended a) { return std::cos(a); }
+Extended tan_(Extended a) { return std::tan(a); }
+Extended atan_(Extended a) { return std::atan(a); }
+Extended log_(Extended a) { return std::log(a); }
+Extended log10_(Extended a) { return std::log10(a); }
+Extended log2_(Extended a) { return std::log2(a); }
+Extended sqr_(Extended a) { return a * a; }
+
+Extended cot(Extended a, Extended, Punktmeldung& m) {
+    Extended t = std::tan(a);
+    Extended v = t == 0 ? NaN_Wert : 1 / t;
+    return std::isfinite(v) ? v : scheitern(m, T::Cot);
+}
+
+Extended wurzel(Extended a, Extended, Punktmeldung& m) {
+    return a < 0 ? scheitern(m, T::Radikand) : std::sqrt(a);
+}
+
+Extended betrag(Extended a, Extended tol, Punktmeldung& m) {
+    if (std::fabs(a) < tol) m.marken |= Marke_Knickstelle;
+    return std::fabs(a);
+}
+
+Extended signum(Extended a, Extended tol, Punktmeldung& m) {
+    if (std::fabs(a) <= tol) {
+        m.marken |= Marke_Sprungstelle | Marke_Signum_Null;
+        return 0;
+    }
+    return a < 0 ? -1 : 1;
+}
+
+// A 32-bit integer, so a larger a fails; flags only just right of an integer.
+Extended abrunden(Extended a, Extended tol, Punktmeldung& m) {
+    Extended g = std::floor(a);
+    if (g < -2147483648.0L || g > 2147483647.0L) return scheitern(m);
+    if (a - g < tol) m.marken |= Marke_Sprungstelle;
+    return g;
+}
+
+Extended gauf(Extended a, Extended, Punktmeldung& m) {
     bool ok;
-    switch (f) {
-    case F_COSH: { Extended v = cosh_wert(a, ok); return ok ? v : scheitern("a zu groß für cosh"); }
-    case F_SINH: { Extended v = sinh_wert(a, ok); return ok ? v : scheitern("a zu groß für sinh"); }
-    case F_TANH: { Extended v = tanh_wert(a, ok); return ok ? v : scheitern("a zu groß für tanh"); }
-    default: {   // F_COTH
-        Extended v = tanh_wert(a, ok);
-        if (!ok || v == 0) return scheitern("a=0 oder a zu groß bei coth");
-        return 1 / v;
-    }
-    }
+    Extended v = Gauss_Verteilung(a, ok);
+    return ok ? v : scheitern(m);
 }
 
-Extended logarithmus(Funktionsnummer f, Extended a) {
-    switch (f) {
-    case F_LN: return a <= 0 ? scheitern("ln(a<=0) nicht erlaubt") : std::log(a);
-    case F_LG: return a <= 0 ? scheitern("lg(a<=0) nicht erlaubt") : std::log10(a);
-    default: return a <= 0 ? scheitern("ld(a<=0) nicht erlaubt") : std::log2(a);
-    }
+Extended normal(Extended a, Extended, Punktmeldung& m) {
+    Extended q = a * a;
+    if (!std::isfinite(q)) return scheitern(m);
+    return std::exp(-q / 2) / std::sqrt(2 * Pi);
 }
 
-Extended kreis(Funktionsnummer f, Extended a) {
-    switch (f) {
-    case F_SIN: return std::sin(a);
-    case F_COS: return std::cos(a);
-    case F_TAN: {
-        Extended v = std::tan(a);
-        return endlich(v) ? v : scheitern("tan((2n+1)*pi/2) nicht erlaubt");
-    }
-    case F_COT: {
-        Extended t = std::tan(a);
-        Extended v = t == 0 ? NaN : 1 / t;
-        return endlich(v) ? v : scheitern("cot(n*pi) nicht erlaubt");
-    }
-    case F_ARCTAN: return std::atan(a);
-    case F_ARCSIN:
-        if (std::fabs(a) > 1) return scheitern("|a|>1 nicht erlaubt bei arcsin");
-        return std::atan2(a, std::sqrt(1 - a * a));
-    case F_ARCCOS:
-        if (std::fabs(a) > 1) return scheitern("|a|>1 nicht erlaubt bei arccos");
-        return std::atan2(std::sqrt(1 - a * a), a);
-    default:   // F_ARCCOT
-        if (a > 1E-10L) return std::atan(1 / a);
-        if (a < -1E-10L) return std::atan(1 / a) + Pi;
-        return Pi / 2;
-    }
-}
-
-Extended sprung(Funktionsnummer f, Extended a, Extended tol) {
-    switch (f) {
-    case F_ABS:
-        if (std::fabs(a) < tol) Parser.Knickstelle = true;
-        return std::fabs(a);
-    case F_SGN:
-        if (std::fabs(a) <= tol) {
-            Parser.Sprungstelle = Parser.Signum_Null = true;
-            return 0;
-        }
-        return a < 0 ? -1 : 1;
-    default: {   // F_FLOOR: a 32-bit integer, so a larger a fails
-        Extended g = std::floor(a);
-        if (g < -2147483648.0L || g > 2147483647.0L) return scheitern(nullptr);
-        if (a - g < tol) Parser.Sprungstelle = true;
-        return g;
-    }
-    }
-}
-
-Extended zufall(Extended a) {
+Extended zufall(Extended a, Extended, Punktmeldung& m) {
     Extended n = std::nearbyint(a);   // halves to the even neighbour
     // No meaningful draw from fewer than one value: fail like an overflow.
-    if (!(n >= 1) || n > 2147483647.0L) return scheitern(nullptr);
-    uint64_t r = uint64_t(zufall_naechster()) * uint64_t(n);
+    if (!(n >= 1) || n > 2147483647.0L) return scheitern(m);
+    zufall_zustand = zufall_zustand * 1664525u + 1013904223u;
+    uint64_t r = uint64_t(zufall_zustand) * uint64_t(n);
     return Extended(r >> 32);
+}
+
+template <Termfehler Meldung>
+Extended arcus(Extended a, Extended, Punktmeldung& m) {
+    if (std::fabs(a) > 1) return scheitern(m, Meldung);
+    Extended w = std::sqrt(1 - a * a);
+    return Meldung == T::Arcsin ? std::atan2(a, w) : std::atan2(w, a);
+}
+
+Extended arccot(Extended a, Extended, Punktmeldung&) {
+    if (a > 1E-10L) return std::atan(1 / a);
+    if (a < -1E-10L) return std::atan(1 / a) + Pi;
+    return Pi / 2;
+}
+
+template <Extended (*F)(Extended, bool&), Termfehler Meldung>
+Extended hyperbel(Extended a, Extended, Punktmeldung& m) {
+    bool ok;
+    Extended v = F(a, ok);
+    return ok ? v : scheitern(m, Meldung);
+}
+
+Extended coth(Extended a, Extended, Punktmeldung& m) {
+    bool ok;
+    Extended v = tanh_wert(a, ok);
+    if (!ok || v == 0) return scheitern(m, T::Coth);
+    return 1 / v;
+}
+
+Extended arsinh(Extended a, Extended, Punktmeldung& m) {
+    bool ok = false;
+    Extended q = a * a + 1, v = NaN_Wert;
+    if (std::isfinite(q)) v = ln_geprueft(a + std::sqrt(q), ok);
+    return ok ? v : scheitern(m, T::Arsinh);
+}
+
+Extended arcosh(Extended a, Extended, Punktmeldung& m) {
+    bool ok = false;
+    Extended q = (a - 1) / (a + 1), v = NaN_Wert;
+    if (std::isfinite(q) && q >= 0) v = ln_geprueft(a + (a + 1) * std::sqrt(q), ok);
+    return ok ? v : scheitern(m, T::Arcosh);
+}
+
+Extended artanh(Extended a, Extended, Punktmeldung& m) {
+    bool ok;
+    Extended v = ln_geprueft((a + 1) / (1 - a), ok);
+    return ok ? v / 2 : scheitern(m, T::Artanh);
+}
+
+Extended arcoth(Extended a, Extended, Punktmeldung& m) {
+    bool ok;
+    Extended v = ln_geprueft((a + 1) / (a - 1), ok);
+    return ok ? v / 2 : scheitern(m, T::Arcoth);
 }
 
 }  // namespace
 
+const std::array<Termfunktion, F_KEINE> Funktionen = {{
+    {"SQR", F_SQR, geprueft<sqr_>},
+    {"SQRT", F_SQRT, wurzel},
+    {"LN", F_LN, logarithmus<log_, T::Ln>},
+    {"LG", F_LG, logarithmus<log10_, T::Lg>},
+    {"LD", F_LD, logarithmus<log2_, T::Ld>},
+    {"ABS", F_ABS, betrag},
+    {"SIN", F_SIN, geprueft<sin_>},
+    {"COS", F_COS, geprueft<cos_>},
+    {"TAN", F_TAN, geprueft<tan_, T::Tan>},
+    {"COT", F_COT, cot},
+    {"ARCTAN", F_ARCTAN, geprueft<atan_>},
+    {"SGN", F_SGN, signum},
+    {"FLOOR", F_FLOOR, abrunden},
+    {"GAUF", F_GAUF, gauf},
+    {"NORMAL", F_NORMAL, normal},
+    {"RANDOM", F_RANDOM, zufall},
+    {"ARCSIN", F_ARCSIN, arcus<T::Arcsin>},
+    {"ARCCOS", F_ARCCOS, arcus<T::Arccos>},
+    {"COSH", F_COSH, hyperbel<cosh_wert, T::Cosh>},
+    {"SINH", F_SINH, hyperbel<sinh_wert, T::Sinh>},
+    {"TANH", F_TANH, hyperbel<tanh_wert, T::Tanh>},
+    {"COTH", F_COTH, coth},
+    {"ARSINH", F_ARSINH, arsinh},
+    {"ARCOSH", F_ARCOSH, arcosh},
+    {"ARTANH", F_ARTANH, artanh},
+    {"ARCOTH", F_ARCOTH, arcoth},
+    {"ARCCOT", F_ARCCOT, arccot},
+    {"MOD", F_MOD, nullptr},
+}};
+
+const char* Fehlertext(Termfehler f) {
+    size_t i = size_t(f);
+    return i < Texte.size() ? Texte[i] : "";
+}
+
+bool Ist_Syntaxfehler(Termfehler f) {
+    return f >= T::Ungueltiger_Funktionsaufruf && f <= T::Falsche_Verwendung_von_E;
+}
+
 void Zufall_setzen(uint32_t zustand) { zufall_zustand = zustand; }
 
-void Fehler_setzen(const char* text) {
-    Parser.Term_Fehler = true;
-    if (text) {
-        Parser.Term_Fehlertext = text;
-        Meldung_in_dieser_Auswertung = true;
-    }
-}
-
-Extended Fehler_im_Schritt(Extended l, Extended r, const char* text) {
-    if (std::isnan(l) || std::isnan(r)) return NaN;
-    return scheitern(text);
-}
-
 Funktionsnummer Funktion_suchen(const std::string& name) {
-    static const char* const namen[] = {
-        "SQR", "SQRT", "LN", "LG", "LD", "ABS", "SIN", "COS", "TAN", "COT", "ARCTAN",
-        "SGN", "FLOOR", "GAUF", "NORMAL", "RANDOM", "ARCSIN", "ARCCOS", "COSH", "SINH",
-        "TANH", "COTH", "ARSINH", "ARCOSH", "ARTANH", "ARCOTH", "ARCCOT", "MOD"};
-    const char* fund = name.empty() ? nullptr : std::strstr(Funktionstabelle, name.c_str());
-    if (!fund) return F_KEINE;
-    size_t stelle = size_t(fund - Funktionstabelle);
+    // The table text is the names in order, each followed by a blank.
+    static const std::string tabelle = [] {
+        std::string s;
+        for (const auto& f : Funktionen) s += std::string(f.name) + ' ';
+        return s;
+    }();
+    if (name.empty()) return F_KEINE;
+    size_t stelle = tabelle.find(name);
+    if (stelle == std::string::npos || stelle + name.size() > tabelle.size() - 1) return F_KEINE;
     size_t start = 0;
-    for (int i = 0; i < F_KEINE; ++i) {
-        if (start == stelle) return i == F_MOD ? F_KEINE : Funktionsnummer(i);
-        start += std::strlen(namen[i]) + 1;
+    for (const auto& f : Funktionen) {
+        if (start == stelle) return f.wert ? f.nummer : F_KEINE;
+        start += std::strlen(f.name) + 1;
     }
     return F_KEINE;
 }
@@ -208,29 +263,4 @@ Extended Gauss_Verteilung(Extended a, bool& ok) {
         if (std::fabs(glied) < 1E-10L) break;
     }
     return 0.5L + summe / std::sqrt(2 * Pi);
-}
-
-Extended Funktion_anwenden(Funktionsnummer f, Extended a, Extended tol) {
-    if (std::isnan(a)) return a;
-    switch (f) {
-    case F_SQR: {
-        Extended v = a * a;
-        return endlich(v) ? v : scheitern(nullptr);
-    }
-    case F_SQRT: return a < 0 ? scheitern("Radikand kleiner als Null") : std::sqrt(a);
-    case F_LN: case F_LG: case F_LD: return logarithmus(f, a);
-    case F_ABS: case F_SGN: case F_FLOOR: return sprung(f, a, tol);
-    case F_SIN: case F_COS: case F_TAN: case F_COT: case F_ARCTAN:
-    case F_ARCSIN: case F_ARCCOS: case F_ARCCOT: return kreis(f, a);
-    case F_GAUF: { bool ok; Extended v = Gauss_Verteilung(a, ok); return ok ? v : scheitern(nullptr); }
-    case F_NORMAL: {
-        Extended q = a * a;
-        if (!endlich(q)) return scheitern(nullptr);
-        return std::exp(-q / 2) / std::sqrt(2 * Pi);
-    }
-    case F_RANDOM: return zufall(a);
-    case F_COSH: case F_SINH: case F_TANH: case F_COTH: return hyperbel(f, a);
-    case F_ARSINH: case F_ARCOSH: case F_ARTANH: case F_ARCOTH: return hyperbel_umkehr(f, a);
-    default: return scheitern("ungültiger Funktionsaufruf");
-    }
 }

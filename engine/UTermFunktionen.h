@@ -1,9 +1,13 @@
-// The built-in functions of the term language with their failure messages and
-// the jump and kink flags they raise near SGN's zero, FLOOR's steps and ABS's kink.
+// The built-in functions of the term language in one table (name, number,
+// evaluator), the texts of every failure kind, and what a single point of an
+// evaluation collects: its jump and kink flags and its last message.
 #pragma once
 #include "engine/UFunktionsParser.h"
 
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 enum Funktionsnummer : uint8_t {
@@ -13,28 +17,56 @@ enum Funktionsnummer : uint8_t {
     F_KEINE
 };
 
+// What one point of an evaluation has met so far: the Marke_* flags and the kind
+// of the last message (Keiner while none was set), held in the block's arrays.
+struct Punktmeldung {
+    uint8_t& marken;
+    Termfehler& fehler;
+    void scheitern(Termfehler f) const {
+        marken |= Marke_Fehler;
+        if (f != Termfehler::Keiner) fehler = f;
+    }
+};
+
+// f(a) for a number a (NaN arguments never reach it); a failure calls
+// m.scheitern and gives a NaN. tol is the jump tolerance.
+using Funktionsauswerter = Extended (*)(Extended a, Extended tol, Punktmeldung& m);
+struct Termfunktion { const char* name; Funktionsnummer nummer; Funktionsauswerter wert; };
+// In the order of the function table text; MOD is listed but has no evaluator.
+extern const std::array<Termfunktion, F_KEINE> Funktionen;
+
 // The function a name selects: looked up at the first occurrence of the name in
 // the function table text; F_KEINE when that is no function's start (or MOD).
 Funktionsnummer Funktion_suchen(const std::string& name);
 
-// Applies f to a. A failure returns a NaN after setting Term_Fehler (and the
-// message where the function has one); a NaN argument passes through silently.
-Extended Funktion_anwenden(Funktionsnummer f, Extended a, Extended toleranz);
+inline constexpr Extended NaN_Wert = std::numeric_limits<Extended>::quiet_NaN();
 
-// Marks the current evaluation as failed with a message (nullptr: keep the old text).
-void Fehler_setzen(const char* text);
-// Gives a failed value for a step with inputs l and r: silent when an input had
-// already failed, else sets the failure with the step's message.
-Extended Fehler_im_Schritt(Extended l, Extended r, const char* text);
+// Finite and not a NaN, in one comparison.
+inline bool Endlich(Extended v) { return std::fabs(v) <= std::numeric_limits<Extended>::max(); }
+
+// A failed value for a step with inputs l and r: silent when an input had already
+// failed (a NaN), else the point fails with the step's message.
+inline Extended Fehler_im_Schritt(Extended l, Extended r, Termfehler f, Punktmeldung m) {
+    if (std::isnan(l) || std::isnan(r)) return NaN_Wert;
+    m.scheitern(f);
+    return NaN_Wert;
+}
 
 // An integral value within the 32-bit range (cheaper than rounding through libm).
 inline bool Ganzzahl_32(Extended v) {
     return v >= -2147483647.0L && v <= 2147483647.0L && Extended(static_cast<int64_t>(v)) == v;
 }
 
+// a^n for a constant integral n: squares and cubes multiplied out exactly as the
+// repeated squaring of Potenz would; a NaN when the power fails.
+inline Extended Ganzpotenz_wert(Extended a, int32_t n) {
+    Extended v;
+    if (n == 2) v = a * a;
+    else if (n == 3) v = a * (a * a);
+    else return Potenz(a, Extended(n), v) ? v : NaN_Wert;
+    if (Endlich(v)) return v;
+    return Potenz(a, Extended(n), v) ? v : NaN_Wert;
+}
+
 // Normal distribution function; stable beyond the range where the series is exact.
 Extended Gauss_Verteilung(Extended a, bool& ok);
-
-// Set when the running evaluation has written a message of its own (Term_pruefen
-// must not take an older term's text for this term's failure).
-extern bool Meldung_in_dieser_Auswertung;

@@ -27,35 +27,35 @@ void alle_ersetzen(std::string& s, const std::string& alt, const std::string& ne
         s.replace(p, alt.size(), neu);
 }
 
-const char* wissenschaftlich(std::string& s) {
+Termfehler wissenschaftlich(std::string& s) {
     for (size_t i = 1; i + 1 < s.size(); ++i) {
         if (s[i] != 'E') continue;
         unsigned char vor = s[i - 1], nach = s[i + 1];
         if (!ist_ziffer(vor) || !(ist_ziffer(nach) || nach == '-'))
-            return "Falsche Verwendung von E (=10^)";
+            return Termfehler::Falsche_Verwendung_von_E;
         s.replace(i, 1, "*10^");
         i += 3;
     }
-    return nullptr;
+    return Termfehler::Keiner;
 }
 
-const char* zeichen_pruefen(std::string& s) {
+Termfehler zeichen_pruefen(std::string& s) {
     for (auto& ch : s) {
         unsigned char c = ch;
         if (c == Zeichen_Punkt_Mal) c = '*';
         else if (c == ',') c = '.';
         ch = static_cast<char>(c);
-        if (!ist_erlaubt(c)) return "falsche Zeichen";
+        if (!ist_erlaubt(c)) return Termfehler::Falsche_Zeichen;
     }
-    return nullptr;
+    return Termfehler::Keiner;
 }
 
-const char* klammern_und_pi(std::string& s) {
+Termfehler klammern_und_pi(std::string& s) {
     for (size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '(' && s[i + 1] == ')') return "falscher Klammerterm";
+        if (s[i] == '(' && s[i + 1] == ')') return Termfehler::Falscher_Klammerterm;
         if (s[i] == 'P' && s[i + 1] == 'I') s.erase(i + 1, 1);
     }
-    return nullptr;
+    return Termfehler::Keiner;
 }
 
 // Minus after "(", degrees, ² and ³; the first character is left as it is.
@@ -102,36 +102,37 @@ void implizites_mal(std::string& s) {
 
 }  // namespace
 
-// Works on single-byte (Windows-1252) text; nullptr on success, else the message.
-const char* Normalisieren_Bytes(std::string& s) {
-    if (s.empty()) return "Kette leer";
-    if (std::strchr("*+,-/^", s.back())) return "Operand erwartet";
-    if (s.size() == 1 && (s[0] == 'w' || s[0] == 'W')) return "Wurzelterm ungültig";
-    if (s.front() == 'E' || s.back() == 'E') return "Falsche Verwendung von E (=10^)";
+// Works on single-byte (Windows-1252) text.
+Termfehler Normalisieren_Bytes(std::string& s) {
+    using T = Termfehler;
+    if (s.empty()) return T::Kette_leer;
+    if (std::strchr("*+,-/^", s.back())) return T::Operand_erwartet;
+    if (s.size() == 1 && (s[0] == 'w' || s[0] == 'W')) return T::Wurzelterm_ungueltig;
+    if (s.front() == 'E' || s.back() == 'E') return T::Falsche_Verwendung_von_E;
     for (auto& ch : s) {
         if (ch == '[') ch = '(';
         else if (ch == ']') ch = ')';
     }
-    if (const char* f = wissenschaftlich(s)) return f;
+    if (T f = wissenschaftlich(s); f != T::Keiner) return f;
     for (auto& ch : s)
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    if (const char* f = zeichen_pruefen(s)) return f;
+    if (T f = zeichen_pruefen(s); f != T::Keiner) return f;
     if (s[0] == '+') s.erase(0, 1);
     if (!s.empty() && s[0] == '-') s.insert(0, 1, '0');
-    if (const char* f = klammern_und_pi(s)) return f;
+    if (T f = klammern_und_pi(s); f != T::Keiner) return f;
     alle_ersetzen(s, "EXP", "E^");
     alle_ersetzen(s, "W", "SQRT");
     sonderzeichen(s);
     scharparameter(s);
     implizites_mal(s);
-    return nullptr;
+    return Termfehler::Keiner;
 }
 
 bool Term_normalisieren(const std::string& term, std::string& kanonisch) {
     std::string s = Utf8_zu_Bytes(term);
-    if (const char* fehler = Normalisieren_Bytes(s)) {
+    if (Termfehler fehler = Normalisieren_Bytes(s); fehler != Termfehler::Keiner) {
         Parser.Term_Fehler = true;
-        Parser.Term_Fehlertext = fehler;
+        Parser.Term_Fehlertext = Fehlertext(fehler);
         return false;
     }
     kanonisch = Bytes_zu_Utf8(s);

@@ -1,8 +1,6 @@
 #include "engine/UTermProgramm.h"
 
-#include "engine/UTermBaum.h"
-#include "engine/UTermFunktionen.h"
-
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -10,7 +8,35 @@
 
 namespace {
 
-constexpr Extended NaN = std::numeric_limits<Extended>::quiet_NaN();
+using T = Termfehler;
+
+// The parse as a list for a value stack, before registers are assigned.
+enum class Befehlsart : uint8_t {
+    Laden,        // push the operand
+    Negieren,     // top := -top
+    Addieren, Subtrahieren, Multiplizieren, Dividieren, Potenzieren,
+    Ganzpotenz,   // top := top ^ n for a constant integral n
+    Funktion,     // top := f(top)
+    Fehler,       // set the failure and its message; the stack is unchanged
+    Fehlwert,     // set the failure and its message; push a failed value
+};
+
+enum class Quelle : uint8_t { Stapel, Konstante, X, T };
+
+struct Befehl {
+    Befehlsart art;
+    Quelle quelle = Quelle::Stapel;   // right operand of a binary step, or what Laden pushes
+    uint8_t funktion = 0;
+    int32_t ganz = 0;
+    Extended wert = 0;
+    Termfehler fehler = T::Keiner;
+};
+
+struct Stapelprogramm {
+    std::vector<Befehl> befehle;
+    bool braucht_toleranz = false;
+    int zufallsaufrufe = 0;
+};
 constexpr unsigned char Abgelehntes_Byte = 0x81;   // no term character
 // Brackets and operands nested deeper than this are refused instead of
 // exhausting the stack; no term typed into a field comes near it.
@@ -55,7 +81,7 @@ bool dezimalzahl(const char* a, const char* b, Extended& w) {
 // last operator, pending level) but emits the steps instead of computing them.
 class Uebersetzer {
 public:
-    Uebersetzer(const std::string& s, Programm& p) : s_(s), L_(s.size()), p_(p) {}
+    Uebersetzer(const std::string& s, Stapelprogramm& p) : s_(s), L_(s.size()), p_(p) {}
 
     void uebersetzen() { ausdruck(); }
 
@@ -69,18 +95,17 @@ private:
     int tiefe_ = 0;
     int stapel_ = 0;
     bool zu_tief_ = false;
-    Programm& p_;
+    Stapelprogramm& p_;
 
     char zeichen(size_t i) const { return i >= 1 && i <= L_ ? s_[i - 1] : '\0'; }
 
     void emit(const Befehl& b, int stapelwirkung) {
         p_.befehle.push_back(b);
         stapel_ += stapelwirkung;
-        if (stapel_ > p_.stapeltiefe) p_.stapeltiefe = stapel_;
     }
-    void fehler(const char* text) { emit({Befehlsart::Fehler, Quelle::Stapel, 0, 0, 0, text}, 0); }
-    void fehlwert(const char* text) { emit({Befehlsart::Fehlwert, Quelle::Stapel, 0, 0, 0, text}, 1); }
-    void laden(Quelle q, Extended w = 0) { emit({Befehlsart::Laden, q, 0, 0, w, nullptr}, 1); }
+    void fehler(Termfehler f) { emit({Befehlsart::Fehler, Quelle::Stapel, 0, 0, 0, f}, 0); }
+    void fehlwert(Termfehler f) { emit({Befehlsart::Fehlwert, Quelle::Stapel, 0, 0, 0, f}, 1); }
+    void laden(Quelle q, Extended w = 0) { emit({Befehlsart::Laden, q, 0, 0, w, T::Keiner}, 1); }
 
     void operator_lesen() {
         if (c_ < L_) {
@@ -88,7 +113,7 @@ private:
             ++c_;
             letzter_op_ = ch;
             letzte_stufe_ = stufe_von(ch);
-            if (letzte_stufe_ == 0 && ch != ')') fehler("Operator erwartet");
+            if (letzte_stufe_ == 0 && ch != ')') fehler(T::Operator_erwartet);
         } else {
             letzter_op_ = 0;
             letzte_stufe_ = 0;
@@ -97,7 +122,7 @@ private:
 
     bool hinab() {
         if (++tiefe_ > Maximale_Schachtelung) {
-            if (!zu_tief_) fehler("falscher Klammerterm");
+            if (!zu_tief_) fehler(T::Falscher_Klammerterm);
             zu_tief_ = true;
             c_ = L_ + 1;
             return false;
@@ -111,7 +136,7 @@ private:
     }
 
     void vorzeichen_operand() {
-        if (!hinab()) { fehlwert(nullptr); letzte_stufe_ = 0; --tiefe_; return; }
+        if (!hinab()) { fehlwert(T::Keiner); letzte_stufe_ = 0; --tiefe_; return; }
         if (zeichen(c_) == '-') {
             ++c_;
             operand();
@@ -173,8 +198,8 @@ private:
         const char* b = s_.data() + (ende - 1);
         c_ = ende;
         Extended w = 0;
-        if (punkte > 1 || b - a == punkte) { fehlwert("fehlerhafte Zahl"); return; }
-        if (!dezimalzahl(a, b, w)) { fehlwert("fehlerhafte Zahl"); return; }
+        if (punkte > 1 || b - a == punkte) { fehlwert(T::Fehlerhafte_Zahl); return; }
+        if (!dezimalzahl(a, b, w)) { fehlwert(T::Fehlerhafte_Zahl); return; }
         laden(Quelle::Konstante, w);
     }
 
@@ -191,12 +216,13 @@ private:
                 else if (s_[c_ - 1] == ')') --offen;
                 ++c_;
             }
-            fehlwert("ungültiger Funktionsaufruf");
+            fehlwert(T::Ungueltiger_Funktionsaufruf);
             return;
         }
         ausdruck();
         if (f == F_ABS || f == F_SGN || f == F_FLOOR) p_.braucht_toleranz = true;
-        emit({Befehlsart::Funktion, Quelle::Stapel, uint8_t(f), 0, 0, nullptr}, 0);
+        if (f == F_RANDOM) ++p_.zufallsaufrufe;
+        emit({Befehlsart::Funktion, Quelle::Stapel, uint8_t(f), 0, 0, T::Keiner}, 0);
     }
 
     void operand() {
@@ -221,15 +247,128 @@ private:
         } else if (ch >= 'A' && ch <= 'U') {
             funktionsaufruf();
         } else {
-            fehlwert("Operand erwartet");
+            fehlwert(T::Operand_erwartet);
         }
     }
 };
 
-// Integral power: the general power takes integral exponents by repeated squaring.
-Extended ganzpotenz(Extended a, int32_t n) {
-    Extended w;
-    return Potenz(a, Extended(n), w) ? w : NaN;
+bool binaer(Befehlsart a) {
+    return a == Befehlsart::Addieren || a == Befehlsart::Subtrahieren || a == Befehlsart::Multiplizieren ||
+           a == Befehlsart::Dividieren || a == Befehlsart::Potenzieren;
+}
+
+Schrittart schrittart(Befehlsart a) {
+    switch (a) {
+    case Befehlsart::Negieren: return Schrittart::Negieren;
+    case Befehlsart::Addieren: return Schrittart::Addieren;
+    case Befehlsart::Subtrahieren: return Schrittart::Subtrahieren;
+    case Befehlsart::Multiplizieren: return Schrittart::Multiplizieren;
+    case Befehlsart::Dividieren: return Schrittart::Dividieren;
+    case Befehlsart::Potenzieren: return Schrittart::Potenzieren;
+    case Befehlsart::Ganzpotenz: return Schrittart::Ganzpotenz;
+    case Befehlsart::Funktion: return Schrittart::Funktion;
+    case Befehlsart::Fehler: return Schrittart::Fehler;
+    default: return Schrittart::Fehlwert;
+    }
+}
+
+// Stack slot k becomes register k. Loads emit nothing: the operand travels on a
+// stack of descriptions to the step that uses it.
+void register_zuteilen(const Stapelprogramm& sp, Teilprogramm& p, int& registerzahl) {
+    std::vector<Operand> stapel;
+    stapel.reserve(sp.befehle.size());
+    auto konstante = [&](Extended w) {
+        p.skalare.push_back(w);
+        return Operand{Ort::Skalar, uint32_t(p.skalare.size() - 1)};
+    };
+    auto quelle = [&](const Befehl& b) {
+        switch (b.quelle) {
+        case Quelle::Konstante: return konstante(b.wert);
+        case Quelle::X: return Operand{Ort::X, 0};
+        case Quelle::T: return Operand{Ort::T, 0};
+        default: return Operand{};
+        }
+    };
+    auto nehmen = [&] {   // the parse keeps its stack balanced; a NaN guards anyway
+        if (stapel.empty()) return konstante(NaN_Wert);
+        Operand o = stapel.back();
+        stapel.pop_back();
+        return o;
+    };
+    registerzahl = 1;
+    for (const Befehl& b : sp.befehle) {
+        if (b.art == Befehlsart::Laden) { stapel.push_back(quelle(b)); continue; }
+        Schritt s{schrittart(b.art), {}, {}, {}, b.ganz, false, b.funktion, b.fehler};
+        if (b.art != Befehlsart::Fehler) {
+            if (binaer(b.art)) s.r = b.quelle == Quelle::Stapel ? nehmen() : quelle(b);
+            if (b.art != Befehlsart::Fehlwert) s.l = nehmen();
+            s.ziel = Operand{Ort::Register, uint32_t(stapel.size())};
+            stapel.push_back(s.ziel);
+            registerzahl = std::max(registerzahl, int(stapel.size()));
+        }
+        p.schritte.push_back(s);
+    }
+    p.ergebnis = stapel.empty() ? konstante(NaN_Wert) : stapel.back();
+}
+
+// Steps whose operands are all the same for every point of a call (constants, t,
+// earlier such steps) move to a list run once per call; RANDOM draws per point
+// and messages keep their place, so they stay.
+void falten(const Teilprogramm& voll, int registerzahl, Teilprogramm& einmal, Teilprogramm& punkte,
+            uint32_t& t_platz) {
+    einmal.skalare = voll.skalare;
+    t_platz = uint32_t(einmal.skalare.size());
+    einmal.skalare.push_back(0);
+    std::vector<Operand> ersatz(size_t(registerzahl) + 1);
+    auto ersetzen = [&](Operand o) {
+        if (o.ort == Ort::Register) return ersatz[o.index];
+        if (o.ort == Ort::T) return Operand{Ort::Skalar, t_platz};
+        return o;
+    };
+    auto je_aufruf = [](Operand o) { return o.ort == Ort::Skalar || o.ort == Ort::Keiner; };
+    for (Schritt s : voll.schritte) {
+        s.l = ersetzen(s.l);
+        s.r = ersetzen(s.r);
+        bool einmalig = s.art != Schrittart::Fehler && s.art != Schrittart::Fehlwert &&
+                        !(s.art == Schrittart::Funktion && s.funktion == F_RANDOM) && je_aufruf(s.l) &&
+                        je_aufruf(s.r);
+        if (einmalig) {
+            Operand neu{Ort::Skalar, uint32_t(einmal.skalare.size())};
+            einmal.skalare.push_back(0);
+            ersatz[s.ziel.index] = neu;
+            s.ziel = neu;
+            einmal.schritte.push_back(s);
+        } else {
+            if (s.ziel.ort == Ort::Register) ersatz[s.ziel.index] = s.ziel;
+            punkte.schritte.push_back(s);
+        }
+    }
+    punkte.ergebnis = ersetzen(voll.ergebnis);
+}
+
+// A power of a constant integral exponent whose register the very next step takes
+// as its right operand: both in one step, the power computed on the way.
+void verschmelzen(Teilprogramm& p) {
+    std::vector<Schritt> neu;
+    neu.reserve(p.schritte.size());
+    for (size_t i = 0; i < p.schritte.size(); ++i) {
+        const Schritt& s = p.schritte[i];
+        if (s.art == Schrittart::Ganzpotenz && i + 1 < p.schritte.size()) {
+            Schritt n = p.schritte[i + 1];
+            bool passt = n.art >= Schrittart::Addieren && n.art <= Schrittart::Dividieren &&
+                         n.r.ort == Ort::Register && n.r.index == s.ziel.index && !n.r_potenz;
+            if (passt) {
+                n.r = s.l;
+                n.r_potenz = true;
+                n.ganz = s.ganz;
+                neu.push_back(n);
+                ++i;
+                continue;
+            }
+        }
+        neu.push_back(s);
+    }
+    p.schritte.swap(neu);
 }
 
 }  // namespace
@@ -265,146 +404,26 @@ std::string Bytes_zu_Utf8(const std::string& b) {
     return aus;
 }
 
-Programm::Programm() = default;
-Programm::~Programm() = default;
-
-std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term) {
+std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term, Uebersetzungsoptionen optionen) {
     auto p = std::make_shared<Programm>();
     std::string s = Utf8_zu_Bytes(term);
     p->normalisierungsfehler = Normalisieren_Bytes(s);
-    if (!p->normalisierungsfehler) {
-        p->befehle.reserve(s.size() + 2);
-        Uebersetzer(s, *p).uebersetzen();
-        p->baum = std::make_unique<Termbaum>();
-        if (!p->baum->bauen(p->befehle)) p->baum.reset();
-        p->abschliessen();
+    if (p->normalisierungsfehler != Termfehler::Keiner) return p;
+    Stapelprogramm sp;
+    sp.befehle.reserve(s.size() + 2);
+    Uebersetzer(s, sp).uebersetzen();
+    p->braucht_toleranz = sp.braucht_toleranz;
+    p->zufall_mehrfach = sp.zufallsaufrufe > 1;
+    register_zuteilen(sp, p->voll, p->registerzahl);
+    if (optionen.falten) {
+        falten(p->voll, p->registerzahl, p->tschritte, p->punkte, p->t_platz);
+        p->faltbar = true;
     }
+    p->breite = p->zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p->registerzahl), 1, 64);
+    for (Teilprogramm* t : {&p->voll, &p->tschritte, &p->punkte}) {
+        if (optionen.verschmelzen) verschmelzen(*t);
+        Kerne_waehlen(*t, p->breite);
+    }
+    Punktkerne_waehlen(*p);
     return p;
 }
-
-void Programm::abschliessen() {
-    std::vector<Befehl> neu;
-    neu.reserve(befehle.size());
-    for (const Befehl& b : befehle) {
-        Befehl c = b;
-        int q = int(b.quelle);
-        switch (b.art) {
-        case Befehlsart::Laden: c.code = Maschinencode(M_Laden_K + q - 1); break;
-        case Befehlsart::Negieren: c.code = M_Negieren; break;
-        case Befehlsart::Addieren: c.code = Maschinencode(M_Add_S + q); break;
-        case Befehlsart::Subtrahieren: c.code = Maschinencode(M_Sub_S + q); break;
-        case Befehlsart::Multiplizieren: c.code = Maschinencode(M_Mul_S + q); break;
-        case Befehlsart::Dividieren: c.code = Maschinencode(M_Div_S + q); break;
-        case Befehlsart::Potenzieren: c.code = Maschinencode(M_Pot_S + q); break;
-        case Befehlsart::Ganzpotenz:
-            c.code = M_Ganzpotenz;
-            // x^n and t^n: load and power in one step
-            if (!neu.empty() && (neu.back().code == M_Laden_X || neu.back().code == M_Laden_T)) {
-                c.code = neu.back().code == M_Laden_X ? M_Ganzpotenz_X : M_Ganzpotenz_T;
-                neu.pop_back();
-            }
-            break;
-        case Befehlsart::Funktion: c.code = M_Funktion; break;
-        case Befehlsart::Fehler: c.code = M_Fehler; break;
-        case Befehlsart::Fehlwert: c.code = M_Fehlwert; break;
-        }
-        neu.push_back(c);
-    }
-    Befehl ende{};
-    ende.code = M_Ende;
-    neu.push_back(ende);
-    befehle.swap(neu);
-}
-
-namespace {
-
-// Finite and not a NaN, in one comparison.
-inline bool endlich(Extended v) { return std::fabs(v) <= std::numeric_limits<Extended>::max(); }
-
-inline Extended potenz_schritt(Extended l, Extended r) {
-    Extended v;
-    if (std::isnan(l) || std::isnan(r)) return NaN;
-    if (!Potenz(l, r, v)) return Fehler_im_Schritt(l, r, "Fehler beim Potenzieren");
-    return v;
-}
-
-// Squares and cubes are multiplied out exactly as the repeated squaring would.
-inline Extended ganzpotenz_schritt(Extended a, int32_t n) {
-    Extended v;
-    if (n == 2) v = a * a;
-    else if (n == 3) v = a * (a * a);
-    else v = std::isnan(a) ? NaN : ganzpotenz(a, n);
-    if (endlich(v)) return v;
-    if (n == 2 || n == 3) v = std::isnan(a) ? NaN : ganzpotenz(a, n);
-    return endlich(v) ? v : Fehler_im_Schritt(a, 0, "Fehler beim Potenzieren");
-}
-
-}  // namespace
-
-// Threaded dispatch: every step jumps straight to the next one's handler, which
-// the branch predictor follows far better than one shared switch.
-#define WEITER goto* sprung[(++b)->code]
-#define TESSARA_BINAER(NAME, OP, MELDUNG)                                                    \
-    NAME##_S: r = acc; l = *--sp; goto NAME;                                                 \
-    NAME##_K: r = b->wert; l = acc; goto NAME;                                               \
-    NAME##_X: r = x; l = acc; goto NAME;                                                     \
-    NAME##_T: r = t; l = acc; goto NAME;                                                     \
-    NAME: acc = OP; if (!endlich(acc)) acc = Fehler_im_Schritt(l, r, MELDUNG); WEITER;
-
-Extended Programm::ausfuehren(Extended x, Extended t, bool ohne_baum) const {
-    if (normalisierungsfehler) {
-        Parser.Term_Fehler = true;
-        Parser.Term_Fehlertext = normalisierungsfehler;
-        Meldung_in_dieser_Auswertung = true;
-        return Fehlerwert;
-    }
-    const Extended tol = braucht_toleranz ? Sprungtoleranz() : 0;
-    Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
-    Meldung_in_dieser_Auswertung = false;
-    Extended v = baum && !ohne_baum ? baum->auswerten(Umgebung{x, t, tol}) : schritte_ausfuehren(x, t, tol);
-    if (!endlich(v)) Parser.Term_Fehler = true;   // a NaN passed in as x or t
-    return Parser.Term_Fehler ? Fehlerwert : v;
-}
-
-Extended Programm::schritte_ausfuehren(Extended x, Extended t, Extended tol) const {
-    // The top of the stack lives in acc; below it the spilled values.
-    Extended lokal[33];
-    std::vector<Extended> gross;
-    Extended* sp = lokal;
-    if (stapeltiefe >= 32) { gross.resize(size_t(stapeltiefe) + 1); sp = gross.data(); }
-    Extended* const boden = sp;
-    Extended acc = NaN, l, r;
-
-    static const void* const sprung[] = {
-        &&Laden_K, &&Laden_X, &&Laden_T, &&Negieren,
-        &&Add_S, &&Add_K, &&Add_X, &&Add_T, &&Sub_S, &&Sub_K, &&Sub_X, &&Sub_T,
-        &&Mul_S, &&Mul_K, &&Mul_X, &&Mul_T, &&Div_S, &&Div_K, &&Div_X, &&Div_T,
-        &&Pot_S, &&Pot_K, &&Pot_X, &&Pot_T,
-        &&Ganzpotenz, &&Ganzpotenz_X, &&Ganzpotenz_T,
-        &&Funktion, &&Fehler, &&Fehlwert, &&Ende};
-    static_assert(M_Ende + 1 == sizeof(sprung) / sizeof(sprung[0]));
-    const Befehl* b = befehle.data();
-    goto* sprung[b->code];
-
-    Laden_K: *sp++ = acc; acc = b->wert; WEITER;
-    Laden_X: *sp++ = acc; acc = x; WEITER;
-    Laden_T: *sp++ = acc; acc = t; WEITER;
-    Negieren: acc = -acc; WEITER;
-    TESSARA_BINAER(Add, l + r, "Fehler bei der Addition")
-    TESSARA_BINAER(Sub, l - r, "Fehler bei der Subtraktion")
-    TESSARA_BINAER(Mul, l * r, "Fehler bei der Multiplikation")
-    TESSARA_BINAER(Div, r != 0 ? l / r : NaN, "Division durch Null")
-    Pot_S: r = acc; acc = potenz_schritt(*--sp, r); WEITER;
-    Pot_K: acc = potenz_schritt(acc, b->wert); WEITER;
-    Pot_X: acc = potenz_schritt(acc, x); WEITER;
-    Pot_T: acc = potenz_schritt(acc, t); WEITER;
-    Ganzpotenz: acc = ganzpotenz_schritt(acc, b->ganz); WEITER;
-    Ganzpotenz_X: *sp++ = acc; acc = ganzpotenz_schritt(x, b->ganz); WEITER;
-    Ganzpotenz_T: *sp++ = acc; acc = ganzpotenz_schritt(t, b->ganz); WEITER;
-    Funktion: acc = Funktion_anwenden(Funktionsnummer(b->funktion), acc, tol); WEITER;
-    Fehler: Fehler_setzen(b->text); WEITER;
-    Fehlwert: Fehler_setzen(b->text); *sp++ = acc; acc = NaN; WEITER;
-    Ende:
-    return sp > boden ? acc : NaN;
-}
-#undef WEITER

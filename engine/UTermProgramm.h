@@ -1,10 +1,13 @@
-// The compiled form of a term: the canonical text parsed once into a short program
-// for a value stack, in exactly the order in which parsing and evaluating the text
-// would compute values and raise messages. Running it gives the same value, flags
-// and message as normalising and parsing the text afresh.
+// The compiled form of a term: the canonical text parsed once into a flat program
+// of steps over a file of registers, each register holding one value per point of
+// a block. The steps run one after the other over the whole block, in exactly the
+// order in which parsing and evaluating the text would compute values and raise
+// messages for one point, so every point gets what a fresh parse would give it.
 #pragma once
 #include "engine/UFunktionsParser.h"
+#include "engine/UTermFunktionen.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,56 +22,100 @@ constexpr unsigned char Zeichen_Grad = 176, Zeichen_Hoch2 = 178, Zeichen_Hoch3 =
 std::string Utf8_zu_Bytes(const std::string& utf8);
 std::string Bytes_zu_Utf8(const std::string& bytes);
 
-// Normalises single-byte text in place; nullptr on success, else the message.
-const char* Normalisieren_Bytes(std::string& s);
+// Normalises single-byte text in place; Keiner on success, else the refusal.
+Termfehler Normalisieren_Bytes(std::string& s);
 
-enum class Befehlsart : uint8_t {
-    Laden,        // push the operand
-    Negieren,     // top := -top
-    Addieren, Subtrahieren, Multiplizieren, Dividieren, Potenzieren,
-    Ganzpotenz,   // top := top ^ n for a constant integral n
-    Funktion,     // top := f(top)
-    Fehler,       // set the failure and its message; the stack is unchanged
-    Fehlwert,     // set the failure and its message; push a failed value
+// Where a step reads or writes: a register (one value per point), a value that is
+// the same for every point of the call (a constant, t, a folded subterm), x or t.
+enum class Ort : uint8_t { Register, Skalar, X, T, Ausgabe, Keiner };
+struct Operand {
+    Ort ort = Ort::Keiner;
+    uint32_t index = 0;
+    uint32_t versatz = 0;   // from the start of its kind's storage in a block
 };
 
-enum class Quelle : uint8_t { Stapel, Konstante, X, T };
-
-// What the running machine executes: the step and its operand source in one code.
-enum Maschinencode : uint8_t {
-    M_Laden_K, M_Laden_X, M_Laden_T, M_Negieren,
-    M_Add_S, M_Add_K, M_Add_X, M_Add_T, M_Sub_S, M_Sub_K, M_Sub_X, M_Sub_T,
-    M_Mul_S, M_Mul_K, M_Mul_X, M_Mul_T, M_Div_S, M_Div_K, M_Div_X, M_Div_T,
-    M_Pot_S, M_Pot_K, M_Pot_X, M_Pot_T,
-    M_Ganzpotenz, M_Ganzpotenz_X, M_Ganzpotenz_T,   // the last two load x or t first
-    M_Funktion, M_Fehler, M_Fehlwert,
-    M_Ende,   // closes every finished program
+enum class Schrittart : uint8_t {
+    Negieren, Addieren, Subtrahieren, Multiplizieren, Dividieren, Potenzieren,
+    Ganzpotenz,   // l ^ ganz for a constant integral exponent
+    Funktion,     // Funktionen[funktion] of l
+    Fehler,       // every point fails with the message; no value
+    Fehlwert,     // every point fails with the message; the value is a failure
 };
 
-struct Befehl {
-    Befehlsart art;
-    Quelle quelle = Quelle::Stapel;   // right operand of a binary step, or what Laden pushes
-    uint8_t funktion = 0;             // Funktionsnummer for Funktion
-    int32_t ganz = 0;                 // exponent of Ganzpotenz
-    Extended wert = 0;                // the constant
-    const char* text = nullptr;       // message of Fehler and Fehlwert
-    Maschinencode code = M_Fehler;    // set when the program is finished
+struct Blockumgebung;
+struct Schritt;
+using Kern = void (*)(const Schritt&, const Blockumgebung&, size_t n);
+// The same step for a single point, every operand in one frame of values.
+struct Punktlage { Extended* w; uint8_t* marken; Termfehler* fehler; Extended toleranz; };
+using Punktkern = void (*)(const Schritt&, const Punktlage&);
+
+struct Schritt {
+    Schrittart art;
+    Operand ziel, l, r;
+    int32_t ganz = 0;        // the exponent of Ganzpotenz, or of r in a fused binary step
+    bool r_potenz = false;   // fused: the right operand is r ^ ganz
+    uint8_t funktion = 0;
+    Termfehler fehler = Termfehler::Keiner;
+    Kern geprueft = nullptr;     // with every finiteness check and message
+    Kern ungeprueft = nullptr;   // plain arithmetic, for programs where that is safe
+    Punktkern punktkern = nullptr;
+    uint32_t zi = 0, li = 0, ri = 0;   // places in the single point's frame
 };
 
-class Termbaum;
+// What the kernels see of one block: where each kind of operand starts (register
+// k of point i at basis[Register][k * breite + i]), and the per-point reports.
+// The full program's constants, x and t are only read, though reached through the
+// same table as the registers.
+struct Blockumgebung {
+    std::array<Extended*, 6> basis;
+    Extended toleranz;
+    uint8_t* marken;
+    Termfehler* fehler;
+    Punktmeldung punkt(size_t i) const { return {marken[i], fehler[i]}; }
+};
+
+// A runnable list of steps with its constants (and room for folded values).
+struct Teilprogramm {
+    std::vector<Schritt> schritte;
+    std::vector<Extended> skalare;
+    Operand ergebnis;
+    bool rein_arithmetisch = false;   // + - * and positive integral powers only
+    uint32_t ergebnis_im_rahmen = 0;
+};
+
+struct Uebersetzungsoptionen {
+    bool verschmelzen = true;   // fuse a power step into the step that uses it
+    bool falten = true;         // fold subterms of t and constants once per call
+};
 
 struct Programm {
-    Programm();
-    ~Programm();
-    std::vector<Befehl> befehle;
-    std::unique_ptr<Termbaum> baum;   // the fast form, when the term is not nested too deeply
-    const char* normalisierungsfehler = nullptr;   // refused before parsing
-    int stapeltiefe = 0;
-    bool braucht_toleranz = false;   // uses ABS, SGN or FLOOR
-    // ohne_baum: run the step program even where the tree exists (to compare both).
-    Extended ausfuehren(Extended x, Extended t, bool ohne_baum = false) const;
-    Extended schritte_ausfuehren(Extended x, Extended t, Extended toleranz) const;
-    void abschliessen();              // fuses steps and sets the machine codes
+    Termfehler normalisierungsfehler = Termfehler::Keiner;
+    Teilprogramm voll;                   // every step, for t per point
+    Teilprogramm tschritte, punkte;      // the same split: once per call, then per point
+    uint32_t t_platz = 0;                // tschritte.skalare[t_platz] holds t
+    bool faltbar = false;
+    int registerzahl = 1;
+    size_t breite = 1;                   // points per block
+    bool braucht_toleranz = false;       // uses ABS, SGN or FLOOR
+    bool zufall_mehrfach = false;        // RANDOM more than once: points one at a time
+
+    // One point: registers, x, t and the constants in one frame (owned here, as
+    // one thread evaluates terms), so that a single call pays no block set-up.
+    mutable std::vector<Extended> rahmen;
+    Extended punkt(Extended x, Extended t, uint8_t& marken, Termfehler& fehler) const;
+
+    // n points; t one value (t_je_punkt false) or one per point. y gets each value
+    // (Fehlerwert on failure), marken each point's flags, fehler its last message.
+    // Gives the last point with a message, n when none has one.
+    size_t reihe(const Extended* x, const Extended* t, bool t_je_punkt, size_t n, Extended* y,
+                 uint8_t* marken, Termfehler* fehler) const;
 };
 
-std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term);
+std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term,
+                                                    Uebersetzungsoptionen optionen = {});
+
+// Chooses the kernels of a finished step list and whether it may run unchecked,
+// and places its operands for blocks of the given width.
+void Kerne_waehlen(Teilprogramm& p, size_t breite);
+// Frame places and kernels of the single-point path of the full program.
+void Punktkerne_waehlen(Programm& p);

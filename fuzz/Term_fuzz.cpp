@@ -1,6 +1,6 @@
 // Arbitrary bytes as a term: evaluation must not crash or hang, must give a finite
-// value or the failure value with Term_Fehler set, and the compiled-form cache
-// must give exactly what a fresh parse gives.
+// value or the failure value with Term_Fehler set, the compiled-form cache must
+// give exactly what a fresh parse gives, and a batch exactly what single calls give.
 #include "engine/UFunktionsParser.h"
 
 #include <cmath>
@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,6 +45,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
         pruefen(a.zustand.Sprungstelle == b.zustand.Sprungstelle);
         pruefen(a.zustand.Signum_Null == b.zustand.Signum_Null);
         pruefen(a.zustand.Knickstelle == b.zustand.Knickstelle);
+    }
+    // The same points as one batch, with t once and per point.
+    constexpr size_t n = std::size(xs);
+    std::vector<Extended> x(xs, xs + n), t(n), y(n);
+    std::vector<uint8_t> marken(n);
+    for (size_t i = 0; i < n; ++i) t[i] = xs[i] / 2;
+    for (bool je_punkt : {false, true}) {
+        Parser = Parserzustand{};
+        Zufall_setzen(12345);
+        Term_auswerten_Reihe(term, x, je_punkt ? std::span<const Extended>(t) : std::span<const Extended>(t).first(1),
+                             y, marken);
+        const Parserzustand nach_reihe = Parser;
+        Parser = Parserzustand{};
+        Zufall_setzen(12345);
+        for (size_t i = 0; i < n; ++i) {
+            Extended v = Term_auswerten(term, x[i], t[je_punkt ? i : 0]);
+            pruefen(std::memcmp(&v, &y[i], 10) == 0);
+            pruefen(bool(marken[i] & Marke_Fehler) == Parser.Term_Fehler);
+            pruefen(bool(marken[i] & Marke_Sprungstelle) == Parser.Sprungstelle);
+            pruefen(bool(marken[i] & Marke_Knickstelle) == Parser.Knickstelle);
+        }
+        pruefen(nach_reihe.Term_Fehlertext == Parser.Term_Fehlertext);
+        pruefen(nach_reihe.Term_Fehler == Parser.Term_Fehler);
     }
     return 0;
 }

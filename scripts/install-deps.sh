@@ -5,7 +5,7 @@ set -euo pipefail
 pakete=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev valgrind
   fonts-liberation2 fontconfig locales-all
   xvfb xauth
   librsvg2-bin desktop-file-utils appstream dpkg-dev

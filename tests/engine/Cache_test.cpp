@@ -60,24 +60,43 @@ TEST(Termspeicher, GleichtFrischerAuswertung) {
     }
 }
 
-// Deeply nested terms run as a step program instead of the tree: both forms of
-// every term must agree exactly.
-TEST(Termspeicher, SchrittprogrammGleichtBaum) {
+// Fused and unfused programs, folded and unfolded, agree exactly with each other
+// and with single fresh evaluations, over blocks with t once and per point.
+TEST(Termspeicher, VerschmolzenGleichtUnverschmolzen) {
     std::mt19937 zufall(815);
     std::uniform_real_distribution<double> verteilung(-9, 9);
+    constexpr size_t n = 150;
     for (const char* term : Terme) {
-        auto p = Programm_uebersetzen(term);
-        for (int i = 0; i < 40; ++i) {
-            Extended x = Extended(verteilung(zufall)), t = i % 4 == 0 ? 0 : Extended(verteilung(zufall));
-            Ergebnis e[2];
-            for (int k = 0; k < 2; ++k) {
-                Parser = Parserzustand{};
-                Parser.Term_Fehlertext = "alt";
+        std::shared_ptr<const Programm> form[] = {Programm_uebersetzen(term, {true, true}),
+                                                  Programm_uebersetzen(term, {false, false}),
+                                                  Programm_uebersetzen(term, {true, false})};
+        std::vector<Extended> x(n), t(n);
+        for (size_t i = 0; i < n; ++i) {
+            x[i] = i % 7 == 3 ? Extended(int(i % 3) - 1) : Extended(verteilung(zufall));
+            t[i] = i % 4 == 0 ? 0 : Extended(verteilung(zufall));
+        }
+        for (bool t_je_punkt : {false, true}) {
+            Extended y[3][n];
+            uint8_t m[3][n];
+            Termfehler f[3][n];
+            for (int k = 0; k < 3; ++k) {
                 Zufall_setzen(7);
-                Extended v = p->ausfuehren(x, t, k == 1);
-                e[k] = {v, Parser};
+                form[k]->reihe(x.data(), t.data(), t_je_punkt, n, y[k], m[k], f[k]);
             }
-            gleich(e[0], e[1], std::string(term) + " x=" + std::to_string(double(x)));
+            Zufall_setzen(7);
+            for (size_t i = 0; i < n; ++i) {
+                std::string wo = std::string(term) + " i=" + std::to_string(i) + (t_je_punkt ? " t je Punkt" : "");
+                Parser = Parserzustand{};
+                Extended frisch = Term_auswerten_frisch(term, x[i], t[t_je_punkt ? i : 0]);
+                for (int k = 0; k < 3; ++k) {
+                    ASSERT_EQ(std::memcmp(&y[k][i], &frisch, 10), 0) << wo << " Form " << k;
+                    ASSERT_EQ(m[k][i] & ~Marke_Fehler,
+                              uint8_t(Parser.Sprungstelle * Marke_Sprungstelle | Parser.Signum_Null * Marke_Signum_Null |
+                                      Parser.Knickstelle * Marke_Knickstelle)) << wo;
+                    ASSERT_EQ(bool(m[k][i] & Marke_Fehler), Parser.Term_Fehler) << wo;
+                    ASSERT_EQ(f[k][i], Letzte_Fehlerart()) << wo;
+                }
+            }
         }
     }
 }
