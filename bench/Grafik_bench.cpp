@@ -56,6 +56,21 @@ void BM_schwerstes_Plotbild(benchmark::State& state) {
 }
 BENCHMARK(BM_schwerstes_Plotbild)->Unit(benchmark::kMillisecond);
 
+// The picture after start: f alone, no family.
+void BM_Standardbild(benchmark::State& state) {
+    Qt_bereit();
+    KOS = Koordinatensystem{};
+    KOS_Stil = KOS_Einstellungen{};
+    QImage bild = Bild_erzeugen(641, 641);
+    Plotauftrag p;
+    p.f.zeichnen = true;
+    for (auto _ : state) {
+        Plot_zeichnen(bild, p);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+BENCHMARK(BM_Standardbild)->Unit(benchmark::kMillisecond);
+
 // The integral function of f = x: u at 0 with the default interval, u far to the
 // right, the interval's end far to the right, and a family of 1000 members whose u
 // lies right of a narrow window.

@@ -1,5 +1,5 @@
-// Runs a term over one picture width a fixed number of times, as a batch or (third
-// argument "einzeln") as single calls, for `valgrind --tool=callgrind
+// Runs a term over one picture width a fixed number of times, as a batch, as single
+// calls (third argument "einzeln") or uncached (third argument "frisch"), for `valgrind --tool=callgrind
 // --toggle-collect='Term_auswerten*'`: the instructions counted divided by the
 // points printed give instructions per point.
 #include "engine/UFunktionsParser.h"
@@ -18,10 +18,13 @@ int main(int argc, char** argv) {
     const Extended t = 2.5L;
     for (int i = 0; i < spalten; ++i) x[i] = -8 + i * 16.0L / 640;
     Extended summe = 0;
-    const bool einzeln = argc > 3 && std::string(argv[3]) == "einzeln";
+    const std::string art = argc > 3 ? argv[3] : "";
+    const bool einzeln = art == "einzeln", frisch = art == "frisch";
     for (int r = 0; r < runden && r < 1000000; ++r) {
         if (einzeln)
             for (int i = 0; i < spalten; ++i) y[i] = Term_auswerten(term, x[i], t);
+        else if (frisch)
+            for (int i = 0; i < spalten; ++i) y[i] = Term_auswerten_frisch(term, x[i], t);
         else
             Term_auswerten_Reihe(term, x, {&t, 1}, y, marken);
         summe += y[r % spalten];

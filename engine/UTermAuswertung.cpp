@@ -333,7 +333,8 @@ size_t Programm::reihe(const Extended* x, const Extended* t, bool t_je_punkt, si
                      const_cast<Extended*>(t), y, nullptr},
                     braucht_toleranz ? Sprungtoleranz() : 0, marken, fehler};
     const Teilprogramm* p = &voll;
-    if (!t_je_punkt && n > 1 && faltbar) {
+    if (!t_je_punkt && n > 1 && optionen.falten) {
+        falten_vorbereiten();
         // Subterms of t and constants once for the call; where one of them fails or
         // raises a flag, its message must keep its place: then every step runs per point.
         a.skalare.assign(tschritte.skalare.begin(), tschritte.skalare.end());

@@ -415,15 +415,21 @@ std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term, Ue
     p->braucht_toleranz = sp.braucht_toleranz;
     p->zufall_mehrfach = sp.zufallsaufrufe > 1;
     register_zuteilen(sp, p->voll, p->registerzahl);
-    if (optionen.falten) {
-        falten(p->voll, p->registerzahl, p->tschritte, p->punkte, p->t_platz);
-        p->faltbar = true;
-    }
+    p->optionen = optionen;
+    if (optionen.falten) p->roh = p->voll;   // folded on the first batch with one t
     p->breite = p->zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p->registerzahl), 1, 64);
-    for (Teilprogramm* t : {&p->voll, &p->tschritte, &p->punkte}) {
-        if (optionen.verschmelzen) verschmelzen(*t);
-        Kerne_waehlen(*t, p->breite);
-    }
+    if (optionen.verschmelzen) verschmelzen(p->voll);
+    Kerne_waehlen(p->voll, p->breite);
     Punktkerne_waehlen(*p);
     return p;
+}
+
+void Programm::falten_vorbereiten() const {
+    if (gefaltet) return;
+    falten(roh, registerzahl, tschritte, punkte, t_platz);
+    for (Teilprogramm* t : {&tschritte, &punkte}) {
+        if (optionen.verschmelzen) verschmelzen(*t);
+        Kerne_waehlen(*t, breite);
+    }
+    gefaltet = true;
 }

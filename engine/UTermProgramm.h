@@ -91,9 +91,14 @@ struct Uebersetzungsoptionen {
 struct Programm {
     Termfehler normalisierungsfehler = Termfehler::Keiner;
     Teilprogramm voll;                   // every step, for t per point
-    Teilprogramm tschritte, punkte;      // the same split: once per call, then per point
-    uint32_t t_platz = 0;                // tschritte.skalare[t_platz] holds t
-    bool faltbar = false;
+    Uebersetzungsoptionen optionen;
+    // The same split into steps once per call and steps per point, made on the first
+    // batch with one t (a single call never needs it); tschritte.skalare[t_platz] holds t.
+    Teilprogramm roh;
+    mutable Teilprogramm tschritte, punkte;
+    mutable uint32_t t_platz = 0;
+    mutable bool gefaltet = false;
+    void falten_vorbereiten() const;
     int registerzahl = 1;
     size_t breite = 1;                   // points per block
     bool braucht_toleranz = false;       // uses ABS, SGN or FLOOR

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 
@@ -63,6 +64,8 @@ Extended Schritt_fuer(Extended laenge, Extended dx, int pixel) {
 struct Kurvenpunkt {
     bool ok = false;
     Extended wert = 0;
+    bool sprung = false;        // the evaluation met a jump of FLOOR or SGN
+    bool signum_null = false;   // ... and SGN stood at zero
 };
 
 Kurvenpunkt Wert(const std::string& term, int art, Extended x, Extended t) {
@@ -83,6 +86,8 @@ Kurvenpunkt Wert(const std::string& term, int art, Extended x, Extended t) {
         break;
     }
     p.ok = ok && std::isfinite(p.wert);
+    p.sprung = Parser.Sprungstelle;
+    p.signum_null = Parser.Signum_Null;
     return p;
 }
 
@@ -97,6 +102,7 @@ struct Kurvenzug {
     int w, h;
     bool abgesetzt = true;   // the next good point starts a new line
     QPoint stift;            // where the pen stands
+    bool zufall = false;     // the term draws random numbers
 
     QPoint Pixel(Extended x, Extended v) const {
         return art == Kurve_Umkehrrelation ? QPoint(x_zu_Pixel(w, v), y_zu_Pixel(h, x))
@@ -111,8 +117,8 @@ struct Kurvenzug {
             abgesetzt = true;
             return;
         }
-        const bool sprung = Parser.Sprungstelle && art != Kurve_Integralfunktion;
-        const bool signum_null = Parser.Signum_Null;
+        const bool sprung = p.sprung && art != Kurve_Integralfunktion;
+        const bool signum_null = p.signum_null;
         const QPoint q = Pixel(x, p.wert);
         if (sprung) {
             Sprung(x, q, dx, signum_null);
@@ -147,6 +153,25 @@ struct Kurvenzug {
     }
 };
 
+// The values of a run of points: the curve itself (and its inverse) as one batch,
+// the derived kinds point by point. RANDOM draws in the order single calls would.
+void Werte(const Kurvenzug& zug, const std::vector<Extended>& x, std::vector<Kurvenpunkt>& p) {
+    p.resize(x.size());
+    const bool reihe = (zug.art == Kurve_Funktion || zug.art == Kurve_Umkehrrelation) && !zug.zufall;
+    if (!reihe) {
+        for (size_t i = 0; i < x.size(); ++i) p[i] = Wert(zug.term, zug.art, x[i], zug.t);
+        return;
+    }
+    static std::vector<Extended> y;
+    static std::vector<uint8_t> marken;
+    y.resize(x.size());
+    marken.resize(x.size());
+    Term_auswerten_Reihe(zug.term, x, {&zug.t, 1}, y, marken);
+    for (size_t i = 0; i < x.size(); ++i)
+        p[i] = {!(marken[i] & Marke_Fehler) && std::isfinite(y[i]), y[i], bool(marken[i] & Marke_Sprungstelle),
+                bool(marken[i] & Marke_Signum_Null)};
+}
+
 // Points start + k·dx while below the end, then the end itself; columns far outside
 // the visible range are skipped (they only feed the line into the window).
 bool Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Extended dx) {
@@ -163,13 +188,33 @@ bool Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Exten
     Extended bis = ende;
     if (bis > hi + 2 * dx) bis = hi + 2 * dx;
     const long long n_max = Punkte_hoechstens(pixel);
-    for (long long n = 0;; ++k, ++n) {
-        const Extended x = start + k * dx;
-        if (!(x < bis) || n >= n_max) break;
-        zug.Punkt(x, Wert(zug.term, zug.art, x, zug.t), dx);
-        if (!Weiter_nach_Punkt()) return false;
+    // Evaluated in runs of Stapel points, drawn point by point.
+    constexpr size_t Stapel = 256;
+    std::vector<Extended> xs;
+    std::vector<Kurvenpunkt> ps;
+    xs.reserve(Stapel + 1);
+    for (long long n = 0;;) {
+        xs.clear();
+        bool fertig = false;
+        while (xs.size() < Stapel) {
+            const Extended x = start + k * dx;
+            if (!(x < bis) || n >= n_max) {
+                fertig = true;
+                break;
+            }
+            xs.push_back(x);
+            ++k;
+            ++n;
+        }
+        const size_t schritte = xs.size();   // the end point is not a step
+        if (fertig && bis == ende) xs.push_back(ende);
+        Werte(zug, xs, ps);
+        for (size_t i = 0; i < xs.size(); ++i) {
+            zug.Punkt(xs[i], ps[i], dx);
+            if (i < schritte && !Weiter_nach_Punkt()) return false;
+        }
+        if (fertig) break;
     }
-    if (bis == ende) zug.Punkt(ende, Wert(zug.term, zug.art, ende, zug.t), dx);
     return true;
 }
 
@@ -271,6 +316,9 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
     const Integrationszustand integration_vorher = Integration;
     // A term without t gives the same curve in the same colour for every member.
     if (!Ist_Scharterm(term)) t_werte.resize(1);
+    std::string gross = term;
+    for (char& c : gross) c = char(std::toupper(static_cast<unsigned char>(c)));
+    const bool zufall = gross.find("RANDOM") != std::string::npos;
     for (size_t i = 0; i < t_werte.size(); ++i) {
         if (Escape_abfragen()) {
             Integration = integration_vorher;
@@ -278,7 +326,7 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
         }
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
         maler.setPen(Stift(f, linienart));
-        Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint()};
+        Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint(), zufall};
         const bool weiter = art == Kurve_Integralfunktion ? Integralfunktion(zug, start, ende, dx, bereich.u)
                                                           : Punkte_ueber_Intervall(zug, start, ende, dx);
         if (!weiter) {
