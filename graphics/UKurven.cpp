@@ -4,11 +4,11 @@
 #include "graphics/UMaler.h"
 #include "graphics/U_KOS.h"
 #include "numeric/UMatheTools.h"
+#include "numeric/UReihenwerte.h"
 #include "platform/Dialoge.h"
 
 #include <QPainter>
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cmath>
 
@@ -91,6 +91,40 @@ Kurvenpunkt Wert(const std::string& term, int art, Extended x, Extended t) {
     return p;
 }
 
+// A point of a derived kind through F, which may hold the formula's points ahead.
+Kurvenpunkt Abgeleitet(Punktquelle& F, int art, Extended x) {
+    Kurvenpunkt p;
+    bool ok = true;
+    switch (art) {
+    case Kurve_Ableitung_1: p.wert = Ableitung_1(F, x, h_f1, ok); break;
+    case Kurve_Ableitung_2: p.wert = Ableitung_2(F, x, h_f2, ok); break;
+    case Kurve_Ableitung_3: p.wert = Ableitung_3(F, x, h_f3, ok); break;
+    default: {
+        Extended r, xm, ym;
+        ok = Kruemmung_berechnen(F, x, h_kr, p.wert, r, xm, ym);
+        break;
+    }
+    }
+    p.ok = ok && std::isfinite(p.wert);
+    p.sprung = F.marken() & Marke_Sprungstelle;
+    p.signum_null = F.marken() & Marke_Signum_Null;
+    return p;
+}
+
+// The points the central difference formula of a derived kind asks for at x (the
+// one-sided fall-backs are left to single calls).
+int Formelpunkte(int art, Extended x, Extended* p) {
+    const Extended h = art == Kurve_Ableitung_1 ? h_f1 : art == Kurve_Ableitung_2 ? h_f2
+                     : art == Kurve_Ableitung_3 ? h_f3 : h_kr;
+    p[0] = x;
+    p[1] = x + h;
+    p[2] = x - h;
+    if (art != Kurve_Ableitung_3) return 3;
+    p[3] = x + 2 * h;
+    p[4] = x - 2 * h;
+    return 5;
+}
+
 // Draws one family member point by point, lifting the pen at failures, poles and jumps.
 struct Kurvenzug {
     QPainter& maler;
@@ -102,7 +136,7 @@ struct Kurvenzug {
     int w, h;
     bool abgesetzt = true;   // the next good point starts a new line
     QPoint stift;            // where the pen stands
-    bool zufall = false;     // the term draws random numbers
+    bool zufall = false;     // evaluated point by point (random numbers)
 
     QPoint Pixel(Extended x, Extended v) const {
         return art == Kurve_Umkehrrelation ? QPoint(x_zu_Pixel(w, v), y_zu_Pixel(h, x))
@@ -157,19 +191,30 @@ struct Kurvenzug {
 // the derived kinds point by point. RANDOM draws in the order single calls would.
 void Werte(const Kurvenzug& zug, const std::vector<Extended>& x, std::vector<Kurvenpunkt>& p) {
     p.resize(x.size());
-    const bool reihe = (zug.art == Kurve_Funktion || zug.art == Kurve_Umkehrrelation) && !zug.zufall;
-    if (!reihe) {
+    if (zug.zufall) {
         for (size_t i = 0; i < x.size(); ++i) p[i] = Wert(zug.term, zug.art, x[i], zug.t);
         return;
     }
-    static std::vector<Extended> y;
-    static std::vector<uint8_t> marken;
-    y.resize(x.size());
-    marken.resize(x.size());
-    Term_auswerten_Reihe(zug.term, x, {&zug.t, 1}, y, marken);
-    for (size_t i = 0; i < x.size(); ++i)
-        p[i] = {!(marken[i] & Marke_Fehler) && std::isfinite(y[i]), y[i], bool(marken[i] & Marke_Sprungstelle),
-                bool(marken[i] & Marke_Signum_Null)};
+    static std::vector<Extended> punkte;
+    static Reihenwerte w;
+    if (zug.art == Kurve_Funktion || zug.art == Kurve_Umkehrrelation) {
+        w.auswerten(zug.term, x, zug.t);
+        for (size_t i = 0; i < x.size(); ++i)
+            p[i] = {w.ok(i) && std::isfinite(w.y[i]), w.y[i], bool(w.marken[i] & Marke_Sprungstelle),
+                    bool(w.marken[i] & Marke_Signum_Null)};
+        return;
+    }
+    // Derived kinds: the formula's points of every x in one batch, m per x.
+    Extended q[5];
+    const size_t m = size_t(Formelpunkte(zug.art, 0, q));
+    punkte.resize(m * x.size());
+    for (size_t i = 0; i < x.size(); ++i) Formelpunkte(zug.art, x[i], &punkte[m * i]);
+    w.auswerten(zug.term, punkte, zug.t);
+    for (size_t i = 0; i < x.size(); ++i) {
+        Punktquelle F(zug.term, zug.t);
+        F.vorrat(&punkte[m * i], &w.y[m * i], &w.marken[m * i], m);
+        p[i] = Abgeleitet(F, zug.art, x[i]);
+    }
 }
 
 // Points start + k·dx while below the end, then the end itself; columns far outside
@@ -316,9 +361,7 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
     const Integrationszustand integration_vorher = Integration;
     // A term without t gives the same curve in the same colour for every member.
     if (!Ist_Scharterm(term)) t_werte.resize(1);
-    std::string gross = term;
-    for (char& c : gross) c = char(std::toupper(static_cast<unsigned char>(c)));
-    const bool zufall = gross.find("RANDOM") != std::string::npos;
+    const bool zufall = Einzeln_auswerten(term);
     for (size_t i = 0; i < t_werte.size(); ++i) {
         if (Escape_abfragen()) {
             Integration = integration_vorher;

@@ -17,16 +17,12 @@ Wert Auswerten(const std::string& term, Extended x, Extended k) {
     return {y, !Parser.Term_Fehler && std::isfinite(y)};
 }
 
-constexpr uint8_t Fehlermarke = 1;
+constexpr uint8_t Fehlermarke = Marke_Fehler;
 
-// One term at many points, one flag byte per point (bit 0: the evaluation failed).
-// Kept in one place so that a faster evaluation of many points can replace the loop.
+// One term at many points as one batch, one flag byte per point (Marke_*).
 void Reihe_auswerten(const std::string& term, std::span<const Extended> x, std::span<const Extended> t,
                      std::span<Extended> y, std::span<uint8_t> marken) {
-    for (size_t i = 0; i < x.size(); ++i) {
-        y[i] = Term_auswerten(term, x[i], t.size() == 1 ? t[0] : t[i]);
-        marken[i] = Parser.Term_Fehler ? Fehlermarke : 0;
-    }
+    Term_auswerten_Reihe(term, x, t, y, marken);
 }
 
 }  // namespace

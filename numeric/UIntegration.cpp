@@ -1,8 +1,10 @@
 // Definite integrals and arc length; declared in numeric/UMatheTools.h.
 #include "numeric/UMatheBasisOp.h"
 #include "numeric/UMatheTools.h"
+#include "numeric/UReihenwerte.h"
 #include "platform/Dialoge.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -14,10 +16,17 @@ uint8_t Integrationsmethode_aus_Auswahl(int eintrag) {
 
 namespace {
 
+// Points per batch of the sums: long sums go in runs of this many.
+constexpr int64_t Lauflaenge = 1024;
+
 struct Integrand {
     const std::string& term;
     Extended t;
     bool ok = true;
+    const bool einzeln = Einzeln_auswerten(term);   // random numbers: the single calls' order
+    std::vector<Extended> xs;
+    Reihenwerte w;
+
     // F(x); after the first failure every further value is 0 and ok stays false.
     Extended operator()(Extended x) {
         if (!ok) return 0;
@@ -27,6 +36,34 @@ struct Integrand {
             return 0;
         }
         return y;
+    }
+
+    // mit(i, F(punkt(i))) for i = von .. bis - 1 in order, as single calls would give the
+    // values, evaluated in batches; stops at the first failure (ok false) or when mit
+    // says false.
+    template <class Punkt, class Mit>
+    void ueber(int64_t von, int64_t bis, Punkt punkt, Mit mit) {
+        if (einzeln) {
+            for (int64_t i = von; i < bis && ok; ++i) {
+                const Extended y = (*this)(punkt(i));
+                if (!ok || !mit(i, y)) return;
+            }
+            return;
+        }
+        for (int64_t anfang = von; anfang < bis && ok; anfang += Lauflaenge) {
+            const int64_t ende = std::min(bis, anfang + Lauflaenge);
+            xs.clear();
+            for (int64_t i = anfang; i < ende; ++i) xs.push_back(punkt(i));
+            w.auswerten(term, xs, t);
+            for (int64_t i = anfang; i < ende; ++i) {
+                const size_t j = size_t(i - anfang);
+                if (!w.ok(j)) {
+                    ok = false;
+                    return;
+                }
+                if (!mit(i, w.y[j])) return;
+            }
+        }
     }
 };
 
@@ -74,11 +111,11 @@ Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Exte
     for (int64_t n = 1;; n *= 2) {
         if (n > n_hoechstens) return Fehlschlag(ok);
         Extended H = (hi - lo) / n, S = 0, S_betrag = 0;
-        for (int64_t i = 1; i < n && F.ok; ++i) {
-            Extended y = F(lo + i * H);
+        F.ueber(1, n, [&](int64_t i) { return lo + i * H; }, [&](int64_t, Extended y) {
             S += y;
             S_betrag += std::fabs(y);
-        }
+            return true;
+        });
         if (!F.ok) return Fehlschlag(ok);
         Extended T = H * (E / 2 + S);
         if (!std::isfinite(T)) return Fehlschlag(ok);
@@ -105,11 +142,11 @@ Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Ext
     for (int64_t n = 1;; n *= 2) {
         if (n > n_hoechstens) return Fehlschlag(ok);
         Extended H = (hi - lo) / n, M = 0, M_betrag = 0;
-        for (int64_t i = 1; i <= n && F.ok; ++i) {
-            Extended y = F(lo + (i - 0.5L) * H);
+        F.ueber(1, n + 1, [&](int64_t i) { return lo + (i - 0.5L) * H; }, [&](int64_t, Extended y) {
             M += y;
             M_betrag += std::fabs(y);
-        }
+            return true;
+        });
         if (!F.ok) return Fehlschlag(ok);
         A += M;
         A_betrag += M_betrag;
@@ -135,9 +172,15 @@ struct Kronrod {
     bool werte(Extended u, Extended v, Extended& G, Extended& K) {
         static const Extended g = 1 / std::sqrt(3.0L), k = std::sqrt(6.0L / 7.0L);
         Extended m = (u + v) / 2, d = (v - u) / 2;
-        Extended g1 = F(m - d * g), g2 = F(m + d * g);
-        Extended k1 = F(m - d * k), k2 = F(m + d * k), fm = F(m);
+        Extended f[5];
+        const Extended x[5] = {m - d * g, m + d * g, m - d * k, m + d * k, m};
+        int j = 0;
+        F.ueber(0, 5, [&](int64_t i) { return x[i]; }, [&](int64_t, Extended y) {
+            f[j++] = y;
+            return true;
+        });
         if (!F.ok) return false;
+        const Extended g1 = f[0], g2 = f[1], k1 = f[2], k2 = f[3], fm = f[4];
         G = d * (g1 + g2);
         K = d * (98 * (k1 + k2) + 243 * (g1 + g2) + 308 * fm) / 495;
         return true;
@@ -197,8 +240,24 @@ constexpr int Romberg_Stufen = 9;
 
 // Trapezoid sum with n panels, every point evaluated anew.
 Extended Trapezsumme(Integrand& F, Extended lo, Extended hi, int n) {
-    Extended H = (hi - lo) / n, S = (F(lo) + F(hi)) / 2;
-    for (int i = 1; i < n; ++i) S += F(lo + i * H);
+    Extended H = (hi - lo) / n, S;
+    if (F.einzeln) {
+        S = (F(lo) + F(hi)) / 2;
+        for (int i = 1; i < n; ++i) S += F(lo + i * H);
+        return H * S;
+    }
+    // The ends first, then the inner points, one batch; any failure leaves F.ok false.
+    Extended rand[2];
+    F.ueber(0, 2, [&](int64_t i) { return i == 0 ? lo : hi; }, [&](int64_t i, Extended y) {
+        rand[i] = y;
+        return true;
+    });
+    if (!F.ok) return 0;
+    S = (rand[0] + rand[1]) / 2;
+    F.ueber(1, n, [&](int64_t i) { return lo + int(i) * H; }, [&](int64_t, Extended y) {
+        S += y;
+        return true;
+    });
     return H * S;
 }
 
@@ -256,9 +315,7 @@ namespace {
 bool Polygonlaenge(Integrand& F, Extended lo, Extended hi, int64_t n, Extended& L, bool& abgebrochen) {
     Extended H = (hi - lo) / n, y_vorher = F(lo);
     L = 0;
-    for (int64_t i = 1; i <= n; ++i) {
-        Extended y = F(i == n ? hi : lo + i * H);
-        if (!F.ok) return false;
+    F.ueber(1, n + 1, [&](int64_t i) { return i == n ? hi : lo + i * H; }, [&](int64_t i, Extended y) {
         Extended dy = y - y_vorher;
         L += std::sqrt(dy * dy + H * H);
         y_vorher = y;
@@ -266,7 +323,9 @@ bool Polygonlaenge(Integrand& F, Extended lo, Extended hi, int64_t n, Extended& 
             abgebrochen = true;
             return false;
         }
-    }
+        return true;
+    });
+    if (!F.ok || abgebrochen) return false;
     return std::isfinite(L);
 }
 

@@ -1,5 +1,6 @@
 #include "numeric/UMatheTools.h"
 #include "numeric/UMatheBasisOp.h"
+#include "numeric/UReihenwerte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,20 +19,10 @@ bool Sprung_zwischen(Extended links, Extended rechts) {
     return std::fabs(rechts - links) > groesser / 2;
 }
 
-struct Auswerter {
-    const std::string& term;
-    Extended t;
-    // F(x); false when the evaluation failed.
-    bool operator()(Extended x, Extended& y) const {
-        y = Term_auswerten(term, x, t);
-        return !Parser.Term_Fehler;
-    }
-};
-
 // F(x0) must succeed without landing on a sign jump or a kink.
-bool Mitte_brauchbar(const Auswerter& F, Extended x0, Extended& F0) {
+bool Mitte_brauchbar(Punktquelle& F, Extended x0, Extended& F0) {
     if (!F(x0, F0)) return false;
-    return !Parser.Signum_Null && !Parser.Knickstelle;
+    return !(F.marken() & (Marke_Signum_Null | Marke_Knickstelle));
 }
 
 Extended Ergebnis(Extended v, bool& ok) {
@@ -48,7 +39,7 @@ Extended Misserfolg(bool& ok) {
 }
 
 // Values F(x0 + k·s·h) for k = 1..anzahl on the side s = ±1; false when one fails.
-bool Seite(const Auswerter& F, Extended x0, Extended h, int s, int anzahl, Extended* w) {
+bool Seite(Punktquelle& F, Extended x0, Extended h, int s, int anzahl, Extended* w) {
     for (int k = 1; k <= anzahl; ++k)
         if (!F(x0 + k * s * h, w[k])) return false;
     return true;
@@ -61,8 +52,12 @@ bool Ist_null(Extended v) { return std::fabs(v) < 1e-12L; }
 bool Deutlich_kleiner(Extended u, Extended v) { return v - u > 1e-12L; }
 
 Extended Ableitung_1(const std::string& term, Extended t, Extended x0, Extended h, bool& ok) {
+    Punktquelle F(term, t);
+    return Ableitung_1(F, x0, h, ok);
+}
+
+Extended Ableitung_1(Punktquelle& F, Extended x0, Extended h, bool& ok) {
     ok = true;
-    Auswerter F{term, t};
     Extended F0, Fr, Fl;
     if (!Mitte_brauchbar(F, x0, F0)) return Misserfolg(ok);
     bool rechts = F(x0 + h, Fr);
@@ -88,8 +83,12 @@ Extended Ableitung_1(const std::string& term, Extended t, Extended x0, Extended 
 }
 
 Extended Ableitung_2(const std::string& term, Extended t, Extended x0, Extended h, bool& ok) {
+    Punktquelle F(term, t);
+    return Ableitung_2(F, x0, h, ok);
+}
+
+Extended Ableitung_2(Punktquelle& F, Extended x0, Extended h, bool& ok) {
     ok = true;
-    Auswerter F{term, t};
     Extended F0, r[4], l[4];
     if (!Mitte_brauchbar(F, x0, F0)) return Misserfolg(ok);
     bool rechts = Seite(F, x0, h, 1, 1, r);
@@ -108,8 +107,12 @@ Extended Ableitung_2(const std::string& term, Extended t, Extended x0, Extended 
 }
 
 Extended Ableitung_3(const std::string& term, Extended t, Extended x0, Extended h, bool& ok) {
+    Punktquelle F(term, t);
+    return Ableitung_3(F, x0, h, ok);
+}
+
+Extended Ableitung_3(Punktquelle& F, Extended x0, Extended h, bool& ok) {
     ok = true;
-    Auswerter F{term, t};
     Extended F0, r[5], l[5];
     if (!Mitte_brauchbar(F, x0, F0)) return Misserfolg(ok);
     bool rechts = Seite(F, x0, h, 1, 2, r);
@@ -158,12 +161,18 @@ bool Tangente_Parameterkurve(const std::string& term_x, const std::string& term_
 
 bool Kruemmung_berechnen(const std::string& term, Extended t, Extended x0, Extended h,
                          Extended& kappa, Extended& r, Extended& xm, Extended& ym) {
-    Extended y0 = Term_auswerten(term, x0, t);
-    if (Parser.Term_Fehler) return false;
+    Punktquelle F(term, t);
+    return Kruemmung_berechnen(F, x0, h, kappa, r, xm, ym);
+}
+
+bool Kruemmung_berechnen(Punktquelle& F, Extended x0, Extended h, Extended& kappa, Extended& r, Extended& xm,
+                         Extended& ym) {
+    Extended y0;
+    if (!F(x0, y0)) return false;
     bool ok;
-    Extended f1 = Ableitung_1(term, t, x0, h, ok);
+    Extended f1 = Ableitung_1(F, x0, h, ok);
     if (!ok) return false;
-    Extended f2 = Ableitung_2(term, t, x0, h, ok);
+    Extended f2 = Ableitung_2(F, x0, h, ok);
     if (!ok || f2 == 0) return false;   // a straight piece has no curvature circle
     Extended q = 1 + f1 * f1;
     Extended k = f2 / std::pow(q, 1.5L);
@@ -180,27 +189,38 @@ bool Kruemmung_berechnen(const std::string& term, Extended t, Extended x0, Exten
 namespace {
 
 constexpr int Newton_Schritte_hoechstens = 150;
+constexpr Extended Newton_h = 1e-7L;
+
+// One step from x; false when no usable slope was found or x - dx leaves the range.
+bool Newton_Schritt(Punktquelle& F, Extended& x, Extended& dx) {
+    Extended y;
+    bool m_ok = F(x, y);
+    Extended m = m_ok ? Ableitung_1(F, x, Newton_h, m_ok) : 0;
+    dx = m_ok && m != 0 ? y / m : 0;
+    if (!m_ok || m == 0 || !std::isfinite(dx) || !std::isfinite(x - dx)) return false;
+    x -= dx;
+    return true;
+}
+
+// Whether the run goes on after step i with the change dx.
+bool Newton_weiter(Extended dx, int i) { return std::fabs(dx) >= 1e-10L && i <= Newton_Schritte_hoechstens; }
 
 // Newton from x0; every iterate goes to `verlauf` when one is given.
 Extended Newton(const std::string& term, Extended t, Extended x0, bool& ok, Newton_Verlauf* verlauf) {
     ok = true;
     if (verlauf) *verlauf = Newton_Verlauf{{x0}, false};
+    Punktquelle F(term, t);
     Extended x = x0, dx;
     int i = 0;
     do {
         ++i;
-        Extended y = Term_auswerten(term, x, t);
-        bool m_ok = !Parser.Term_Fehler;
-        Extended m = m_ok ? Ableitung_1(term, t, x, 1e-7L, m_ok) : 0;
-        dx = m_ok && m != 0 ? y / m : 0;
-        if (!m_ok || m == 0 || !std::isfinite(dx) || !std::isfinite(x - dx)) {
+        if (!Newton_Schritt(F, x, dx)) {
             ok = false;
             if (verlauf) verlauf->abgebrochen = true;
             return x0;
         }
-        x -= dx;
         if (verlauf) verlauf->x.push_back(x);
-    } while (std::fabs(dx) >= 1e-10L && i <= Newton_Schritte_hoechstens);
+    } while (Newton_weiter(dx, i));
     ok = i <= Newton_Schritte_hoechstens;
     return ok ? x : x0;
 }
@@ -215,16 +235,81 @@ Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, boo
     return Newton(term, t, x0, ok, &verlauf);
 }
 
+std::vector<Newton_Ergebnis> Nullstellen_Newton(const std::string& term, Extended t,
+                                                std::span<const Extended> starts) {
+    std::vector<Newton_Ergebnis> erg(starts.size());
+    if (Einzeln_auswerten(term)) {
+        for (size_t s = 0; s < starts.size(); ++s) erg[s].x = Nullstelle_Newton(term, t, starts[s], erg[s].ok);
+        return erg;
+    }
+    // Every start steps in turn; one batch per round holds x, x + h and x - h of each
+    // start still running (the one-sided fall-backs are evaluated singly).
+    struct Lauf {
+        size_t s;
+        Extended x;
+        int i = 0;
+    };
+    std::vector<Lauf> laufend;
+    for (size_t s = 0; s < starts.size(); ++s) laufend.push_back({s, starts[s]});
+    std::vector<Extended> punkte;
+    Reihenwerte w;
+    while (!laufend.empty()) {
+        punkte.clear();
+        for (const Lauf& l : laufend) {
+            punkte.push_back(l.x);
+            punkte.push_back(l.x + Newton_h);
+            punkte.push_back(l.x - Newton_h);
+        }
+        w.auswerten(term, punkte, t);
+        size_t behalten = 0;
+        for (size_t k = 0; k < laufend.size(); ++k) {
+            Lauf l = laufend[k];
+            Punktquelle F(term, t);
+            F.vorrat(&punkte[3 * k], &w.y[3 * k], &w.marken[3 * k], 3);
+            Extended dx;
+            ++l.i;
+            if (!Newton_Schritt(F, l.x, dx)) {
+                erg[l.s] = {starts[l.s], false};
+            } else if (!Newton_weiter(dx, l.i)) {
+                const bool ok = l.i <= Newton_Schritte_hoechstens;
+                erg[l.s] = {ok ? l.x : starts[l.s], ok};
+            } else {
+                laufend[behalten++] = l;
+            }
+        }
+        laufend.resize(behalten);
+    }
+    return erg;
+}
+
 void Min_Max_suchen(const std::string& term, Extended t, Extended a, Extended b, int n,
                     Extended& x_max, Extended& x_min) {
     // A failed evaluation counts with its error value, as the callers expect.
     Extended v = Term_auswerten(term, a, t);
     Extended groesster = v, kleinster = v;
     x_max = x_min = a;
-    for (int i = 1; i <= n; ++i) {
-        Extended x = a + (b - a) / n * i;
-        v = Term_auswerten(term, x, t);
-        if (Deutlich_kleiner(groesster, v)) { groesster = v; x_max = x; }
-        if (Deutlich_kleiner(v, kleinster)) { kleinster = v; x_min = x; }
+    if (Einzeln_auswerten(term)) {
+        for (int i = 1; i <= n; ++i) {
+            Extended x = a + (b - a) / n * i;
+            v = Term_auswerten(term, x, t);
+            if (Deutlich_kleiner(groesster, v)) { groesster = v; x_max = x; }
+            if (Deutlich_kleiner(v, kleinster)) { kleinster = v; x_min = x; }
+        }
+        return;
+    }
+    // In runs of points evaluated as one batch, in the order single calls take.
+    constexpr int Lauflaenge = 1024;
+    std::vector<Extended> xs;
+    Reihenwerte w;
+    for (int von = 1; von <= n; von += Lauflaenge) {
+        const int bis = std::min(n, von + Lauflaenge - 1);
+        xs.clear();
+        for (int i = von; i <= bis; ++i) xs.push_back(a + (b - a) / n * i);
+        w.auswerten(term, xs, t);
+        for (size_t j = 0; j < xs.size(); ++j) {
+            v = w.y[j];
+            if (Deutlich_kleiner(groesster, v)) { groesster = v; x_max = xs[j]; }
+            if (Deutlich_kleiner(v, kleinster)) { kleinster = v; x_min = xs[j]; }
+        }
     }
 }

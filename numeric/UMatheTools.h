@@ -10,6 +10,7 @@
 #include "engine/UFunktionsParser.h"
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@
 Extended Ableitung_1(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
 Extended Ableitung_2(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
 Extended Ableitung_3(const std::string& term, Extended t, Extended x0, Extended h, bool& ok);
+// The same over points the caller may have evaluated ahead (numeric/UReihenwerte.h).
+class Punktquelle;
+Extended Ableitung_1(Punktquelle& F, Extended x0, Extended h, bool& ok);
+Extended Ableitung_2(Punktquelle& F, Extended x0, Extended h, bool& ok);
+Extended Ableitung_3(Punktquelle& F, Extended x0, Extended h, bool& ok);
 bool Tangente_berechnen(const std::string& term, Extended t, Extended x0, Extended& y0, Extended& m, Extended& n);
 // Tangent of the curve (x(s), y(s)) at s0; the curve parameter is the t argument
 // of the evaluation, the family parameter the x argument.
@@ -25,6 +31,8 @@ bool Tangente_Parameterkurve(const std::string& term_x, const std::string& term_
                              Extended t, Extended& x0, Extended& y0, Extended& m, Extended& n);
 bool Kruemmung_berechnen(const std::string& term, Extended t, Extended x0, Extended h,
                          Extended& kappa, Extended& r, Extended& xm, Extended& ym);
+bool Kruemmung_berechnen(Punktquelle& F, Extended x0, Extended h, Extended& kappa, Extended& r, Extended& xm,
+                         Extended& ym);
 Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok);
 // Newton's iterates: x[0] the start, x[i] after step i. `abgebrochen`: step x.size()
 // found no usable slope (or left the number range) and the run stopped there.
@@ -34,6 +42,12 @@ struct Newton_Verlauf {
 };
 // The same, handing out every iterate.
 Extended Nullstelle_Newton(const std::string& term, Extended t, Extended x0, bool& ok, Newton_Verlauf& verlauf);
+// Newton from every start, each exactly as Nullstelle_Newton alone would run it.
+struct Newton_Ergebnis {
+    Extended x = 0;
+    bool ok = false;
+};
+std::vector<Newton_Ergebnis> Nullstellen_Newton(const std::string& term, Extended t, std::span<const Extended> starts);
 // Positions of the largest and the smallest value on the grid a + i(b-a)/n, i = 0..n.
 void Min_Max_suchen(const std::string& term, Extended t, Extended a, Extended b, int n,
                     Extended& x_max, Extended& x_min);

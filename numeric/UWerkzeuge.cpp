@@ -1,19 +1,18 @@
 #include "numeric/UWerkzeuge.h"
 #include "numeric/UMatheBasisOp.h"
 #include "numeric/UMatheTools.h"
+#include "numeric/UReihenwerte.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 std::vector<Extended> Nullstellen_suchen(const std::string& term, Extended t, Extended a, Extended b) {
-    std::vector<Extended> gefunden;
+    std::vector<Extended> gefunden, starts;
     const Extended h = (b - a) / 32;
-    for (int i = 0; i <= 32; ++i) {
-        bool ok;
-        Extended x = Nullstelle_Newton(term, t, a + i * h, ok);
-        if (ok) gefunden.push_back(x);
-    }
+    for (int i = 0; i <= 32; ++i) starts.push_back(a + i * h);
+    for (const Newton_Ergebnis& e : Nullstellen_Newton(term, t, starts))
+        if (e.ok) gefunden.push_back(e.x);
     std::stable_sort(gefunden.begin(), gefunden.end());
     std::vector<Extended> ohne_doppelte;
     for (Extended x : gefunden)
@@ -54,16 +53,72 @@ struct Abtaster {
     }
 };
 
+// The points of one block in the order the search takes them: a + s, a, then
+// a + s stepped on by s (by repeated addition) up to the first at or beyond b.
+// With the sampled quantity q at each of them, evaluated as batches unless the
+// term draws random numbers (then q is taken point by point as the search goes).
+struct Blockwerte {
+    const Abtaster& A;
+    std::vector<Extended> x, q;
+    std::vector<uint8_t> ok;
+    bool einzeln;
+
+    Blockwerte(const Abtaster& abtaster, Extended a, Extended b, Extended s)
+        : A(abtaster), einzeln(Einzeln_auswerten(abtaster.term)) {
+        x = {a + s, a};
+        Extended xi = a + s;
+        for (int schritt = 0; schritt <= Suchschritte + 1; ++schritt) {
+            xi = xi + s;
+            x.push_back(xi);
+            if (!(xi < b)) break;
+        }
+        if (!einzeln) berechnen();
+    }
+
+    void berechnen() {
+        q.resize(x.size());
+        ok.resize(x.size());
+        Reihenwerte w;
+        if (A.art == Suchart::Extrempunkte) {
+            w.auswerten(A.term, x, A.t);
+            for (size_t i = 0; i < x.size(); ++i) {
+                q[i] = w.y[i];
+                ok[i] = w.ok(i);
+            }
+            return;
+        }
+        // f at x + h and x - h of every point: the first half, then the second.
+        std::vector<Extended> punkte(2 * x.size());
+        for (size_t i = 0; i < x.size(); ++i) {
+            punkte[i] = x[i] + Steigungsschritt;
+            punkte[x.size() + i] = x[i] - Steigungsschritt;
+        }
+        w.auswerten(A.term, punkte, A.t);
+        for (size_t i = 0; i < x.size(); ++i) {
+            const size_t l = x.size() + i;
+            q[i] = (w.y[i] - w.y[l]) / (2 * Steigungsschritt);
+            ok[i] = w.ok(i) && w.ok(l) && std::isfinite(q[i]);
+        }
+    }
+
+    bool wert(size_t i, Extended& wert) const {
+        if (einzeln) return A.q(x[i], wert);
+        wert = q[i];
+        return ok[i];
+    }
+};
+
 // One block of the search for one t; false when the table's last row was reached.
 bool Block_suchen(const Abtaster& A, Extended a, Extended b, Extended s, int& r_max, int& r_min,
                   int letzte_zeile, Punktsuche& ergebnis) {
-    Extended x_prev = a + s, q_prev = 0, q_a = 0;
-    bool gueltig = A.q(x_prev, q_prev) && A.q(a, q_a);
+    const Blockwerte W(A, a, b, s);
+    Extended x_prev = W.x[0], q_prev = 0, q_a = 0;
+    bool gueltig = W.wert(0, q_prev) && W.wert(1, q_a);
     bool steigend = gueltig && q_prev > q_a, fallend = gueltig && !steigend;
     // Bounded by the step count whatever a, b and s are.
-    for (int schritt = 0; schritt <= Suchschritte + 1; ++schritt) {
-        Extended x = x_prev + s, q;
-        if (!A.q(x, q)) {
+    for (size_t i = 2; i < W.x.size(); ++i) {
+        Extended x = W.x[i], q;
+        if (!W.wert(i, q)) {
             // An undefined point breaks the curve: the next defined point starts afresh.
             gueltig = steigend = fallend = false;
         } else if (!gueltig) {
@@ -198,16 +253,25 @@ std::vector<Grenzwertzeile> Grenzwerttabelle_berechnen(const std::string& term, 
     return zeilen;
 }
 
-std::optional<Extended> Kruemmung_mit_Vorzeichen(const std::string& term, Extended t, Extended x) {
+namespace {
+
+std::optional<Extended> Kruemmung_aus(Punktquelle& F, Extended x) {
     constexpr Extended h = 1e-5L;
     bool ok;
-    Extended f1 = Ableitung_1(term, t, x, h, ok);
+    Extended f1 = Ableitung_1(F, x, h, ok);
     if (!ok) return std::nullopt;
-    Extended f2 = Ableitung_2(term, t, x, h, ok);
+    Extended f2 = Ableitung_2(F, x, h, ok);
     if (!ok) return std::nullopt;
     Extended k = f2 / std::pow(1 + f1 * f1, 1.5L);
     if (!std::isfinite(k)) return std::nullopt;
     return k;
+}
+
+}  // namespace
+
+std::optional<Extended> Kruemmung_mit_Vorzeichen(const std::string& term, Extended t, Extended x) {
+    Punktquelle F(term, t);
+    return Kruemmung_aus(F, x);
 }
 
 int Integralfunktion_Zeilen(int D) { return std::max(0, 9 - int(std::floor(D / 1.2L))); }
@@ -221,37 +285,82 @@ Extended Integralfunktion_Toleranz(int D) {
     return 0.00001L;
 }
 
+namespace {
+
+// The points of f that the derivative columns of row x ask for: x and x ± h for the
+// steps 1e-7, 1e-6 and 1e-5, and x ± 2h for 1e-5 (the third derivative and the
+// curvature use 1e-5).
+constexpr size_t Zeilenpunkte = 9;
+void Zeilenpunkte_setzen(Extended x, Extended* p) {
+    const Extended h[3] = {1e-7L, 1e-6L, 1e-5L};
+    p[0] = x;
+    for (int i = 0; i < 3; ++i) {
+        p[1 + 2 * i] = x + h[i];
+        p[2 + 2 * i] = x - h[i];
+    }
+    p[7] = x + 2 * h[2];
+    p[8] = x - 2 * h[2];
+}
+
+using Ableitung_aus_Quelle = Extended (*)(Punktquelle&, Extended, Extended, bool&);
+std::optional<Extended> Ableitungswert(Ableitung_aus_Quelle routine, Punktquelle& F, Extended x, Extended h) {
+    bool ok;
+    Extended v = routine(F, x, h, ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
 std::vector<Wertezeile> Wertetabelle_berechnen(const std::string& f, const std::string& g,
                                                const std::string& h, Extended t, Extended a,
                                                Extended b, Extended dx, Extended u, int F_zeilen,
                                                Extended F_toleranz) {
-    std::vector<Wertezeile> zeilen;
-    auto wert = [t](const std::string& term, Extended x) -> std::optional<Extended> {
+    std::vector<Extended> xs;
+    for (int r = 1; r <= Wertezeilen_hoechstens; ++r) {
+        const Extended x = a + (r - 1) * dx;
+        if (x >= b + 1e-10L) break;
+        xs.push_back(x);
+    }
+    const size_t n = xs.size();
+    // f, g and h over all rows and the derivatives' points of f, each as one batch,
+    // unless a term is to be taken point by point in the rows' order.
+    const bool reihe = !Einzeln_auswerten(f) && !Einzeln_auswerten(g) && !Einzeln_auswerten(h);
+    Reihenwerte wf, wg, wh, wp;
+    std::vector<Extended> punkte(reihe ? Zeilenpunkte * n : 0);
+    if (reihe) {
+        wf.auswerten(f, xs, t);
+        wg.auswerten(g, xs, t);
+        wh.auswerten(h, xs, t);
+        for (size_t r = 0; r < n; ++r) Zeilenpunkte_setzen(xs[r], &punkte[Zeilenpunkte * r]);
+        wp.auswerten(f, punkte, t);
+    }
+    auto wert = [&](const std::string& term, const Reihenwerte& w, size_t r) -> std::optional<Extended> {
         Extended y;
-        if (!Wert(term, x, t, y)) return std::nullopt;
+        if (reihe) {
+            if (!w.ok(r)) return std::nullopt;
+            return w.y[r];
+        }
+        if (!Wert(term, xs[r], t, y)) return std::nullopt;
         return y;
     };
-    auto ableitung = [t, &f](auto routine, Extended x, Extended schritt) -> std::optional<Extended> {
-        bool ok;
-        Extended v = routine(f, t, x, schritt, ok);
-        if (!ok) return std::nullopt;
-        return v;
-    };
-    for (int r = 1; r <= Wertezeilen_hoechstens; ++r) {
+    std::vector<Wertezeile> zeilen;
+    for (size_t r = 0; r < n; ++r) {
         Wertezeile z;
-        z.x = a + (r - 1) * dx;
-        if (z.x >= b + 1e-10L) break;
-        z.f = wert(f, z.x);
-        z.g = wert(g, z.x);
-        z.h = wert(h, z.x);
-        z.f1 = ableitung(Ableitung_1, z.x, 1e-7L);
-        z.f2 = ableitung(Ableitung_2, z.x, 1e-6L);
-        z.f3 = ableitung(Ableitung_3, z.x, 1e-5L);
-        if (z.f) z.kr = Kruemmung_mit_Vorzeichen(f, t, z.x);
-        if (r <= F_zeilen) {
+        z.x = xs[r];
+        z.f = wert(f, wf, r);
+        z.g = wert(g, wg, r);
+        z.h = wert(h, wh, r);
+        Punktquelle F(f, t);
+        if (reihe) F.vorrat(&punkte[Zeilenpunkte * r], &wp.y[Zeilenpunkte * r], &wp.marken[Zeilenpunkte * r], Zeilenpunkte);
+        z.f1 = Ableitungswert(Ableitung_1, F, z.x, 1e-7L);
+        z.f2 = Ableitungswert(Ableitung_2, F, z.x, 1e-6L);
+        z.f3 = Ableitungswert(Ableitung_3, F, z.x, 1e-5L);
+        if (z.f) z.kr = Kruemmung_aus(F, z.x);
+        if (int(r) + 1 <= F_zeilen) {
             bool ok;
-            Extended F = Simpson_verdoppeln(f, t, u, z.x, F_toleranz, ok);
-            if (ok) z.F = F;
+            Extended I = Simpson_verdoppeln(f, t, u, z.x, F_toleranz, ok);
+            if (ok) z.F = I;
         }
         zeilen.push_back(z);
     }

@@ -3,6 +3,7 @@
 #include "tests/graphics/Qt_Umgebung.h"
 #include "graphics/Farben.h"
 #include "numeric/UMatheTools.h"
+#include "numeric/UReihenwerte.h"
 #include "platform/Dialoge_Skript.h"
 
 #include <chrono>
@@ -336,6 +337,24 @@ TEST_F(Kurven, FarAwayIntervalsAndLimitsStayQuick) {
     schar.u = 1E9L;
     Kurve_zeichnen(bild, "1", Farbe_blau, 1, Kurve_Integralfunktion, -8, 8, schar);
     EXPECT_LT(std::chrono::steady_clock::now() - anfang, std::chrono::seconds(10));
+}
+
+// Every kind draws the same picture from batches as from single calls, jumps,
+// poles, kinks and one-sided ends included.
+TEST_F(Kurven, BatchesDrawTheSamePictureAsSingleCalls) {
+    const int arten[] = {Kurve_Funktion,   Kurve_Ableitung_1,    Kurve_Ableitung_2, Kurve_Ableitung_3,
+                         Kurve_Umkehrrelation, Kurve_Kruemmung};
+    for (const char* term : {"-0,2x^3+0,4x", "floor(x)", "sgn(x-1)", "sqrt(x)", "1/x", "abs(x-1)", "tan(x)"})
+        for (int art : arten) {
+            KOS_zeichnen(bild);
+            Zeichnen(term, art);
+            const QImage reihe = bild.copy();
+            Nur_Einzelaufrufe = true;
+            KOS_zeichnen(bild);
+            Zeichnen(term, art);
+            Nur_Einzelaufrufe = false;
+            EXPECT_TRUE(reihe == bild) << term << ", kind " << art;
+        }
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#include "numeric/UReihenwerte.h"
+
+#include <cctype>
+#include <cmath>
+
+bool Nur_Einzelaufrufe = false;
+
+bool Einzeln_auswerten(const std::string& term) {
+    if (Nur_Einzelaufrufe) return true;
+    static const char muster[] = "RANDOM";
+    for (size_t i = 0; i + 6 <= term.size(); ++i) {
+        size_t k = 0;
+        while (k < 6 && std::toupper(static_cast<unsigned char>(term[i + k])) == muster[k]) ++k;
+        if (k == 6) return true;
+    }
+    return false;
+}
+
+void Reihenwerte::auswerten(const std::string& term, std::span<const Extended> x, Extended t) {
+    y.resize(x.size());
+    marken.resize(x.size());
+    Term_auswerten_Reihe(term, x, {&t, 1}, y, marken);
+}
+
+bool Punktquelle::operator()(Extended x, Extended& y) {
+    for (size_t i = 0; i < n_; ++i)
+        if (x_[i] == x && std::signbit(x_[i]) == std::signbit(x)) {
+            y = y_[i];
+            letzte_ = m_[i];
+            return !(letzte_ & Marke_Fehler);
+        }
+    y = Term_auswerten(term_, x, t_);
+    letzte_ = uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
+                      (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));
+    return !Parser.Term_Fehler;
+}
