@@ -8,8 +8,10 @@
 #include "numeric/UMatheBasisOp.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -103,21 +105,21 @@ void Achsen_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     }
 }
 
-// Length of the general number text of a value (plain decimals from 0,00001 up to
-// 15 integer digits), for the width estimate of labels.
-int Zeichenzahl(Extended v) {
-    const std::string text = Zahl_allgemein(v);
-    return text.empty() ? 24 : int(text.size());
-}
-
 bool Zehnerpotenz_Skala(Extended c) { return c < 1E-6L || c >= 1E7L; }
 
-// Every tick is labelled when the widest label fits, else only every 2nd, 3rd or 4th.
-bool Beschriften(int k, int breite) {
-    if (breite <= 35) return true;
-    if (breite <= 80) return k % 2 == 0;
-    if (breite <= 120) return k % 3 == 0;
-    return k % 4 == 0;
+// The plain label of a tick value, as it is drawn.
+std::string Zahltext(Extended v) {
+    return Zahl_formatieren(false, Zahlausgabe.Gesamtstellen, Zahlausgabe.Nachkommastellen, v);
+}
+
+// Every tick is labelled when the widest label fits, else only every 2nd, 3rd or 4th;
+// and never so many that neighbouring labels (abstand pixels apart per tick, bedarf
+// pixels needed each) would touch.
+int Beschriftungsschritt(int breite, Extended abstand, int bedarf) {
+    int n = breite <= 35 ? 1 : breite <= 80 ? 2 : breite <= 120 ? 3 : 4;
+    if (abstand > 0)
+        while (n * abstand < bedarf + 2 && n < 1000) ++n;
+    return n;
 }
 
 std::string Mantissentext(Extended m) {
@@ -133,15 +135,27 @@ struct Beschrifter {
     QPainter& maler;
     QFont zahl, potenz, hochzahl;
     int breite_8 = 0;
+    int schritt = 1;   // only ticks whose running number is a multiple are labelled
 
-    void Zahl(Extended v, int k, int spalte, int zeile, bool x_achse, Extended c) {
+    // The step of one axis from the widest label it will draw: its characters times
+    // the width of an "8". abstand: pixels from tick to tick.
+    void Schritt_waehlen(const std::vector<Extended>& werte, Extended c, Extended abstand, bool x_achse) {
+        schritt = 1;
+        if (Zehnerpotenz_Skala(c)) return;
+        size_t zeichen = Zahltext(-7 * c).size();
+        for (Extended v : werte) zeichen = std::max(zeichen, Zahltext(v).size());
+        const int breite = int(zeichen) * breite_8;
+        const int bedarf = x_achse ? breite : QFontMetrics(zahl, maler.device()).height();
+        schritt = Beschriftungsschritt(breite, abstand, bedarf);
+    }
+
+    void Zahl(Extended v, long long k, int spalte, int zeile, bool x_achse, Extended c) {
         if (Zehnerpotenz_Skala(c)) {
             if (k % 2 == 1) Potenz(v, spalte, zeile, x_achse);
             return;
         }
-        if (!Beschriften(k, Zeichenzahl(-7 * c) * breite_8)) return;
-        const QString text = Qtext(Zahl_formatieren(false, Zahlausgabe.Gesamtstellen,
-                                                    Zahlausgabe.Nachkommastellen, v));
+        if (k % schritt != 0) return;
+        const QString text = Qtext(Zahltext(v));
         QFontMetrics fm(zahl, maler.device());
         const int tw = fm.horizontalAdvance(text);
         if (x_achse)
@@ -192,6 +206,32 @@ long long Erster_Lauf(Extended abstand, Extended c) {
     return k > 1 ? static_cast<long long>(k) : 1;
 }
 
+struct Strich {
+    Extended wert;
+    int pixel;
+    long long k;   // running number in its direction
+};
+
+// The ticks of one axis: first the negative side outwards from 0, then the positive
+// side from s (one tick, or 0 when the other axis is off) up to the arrow head.
+// lo, hi: the window; pixel: world to pixel; vorbei: a pixel at or beyond the arrow.
+template <class Pixel, class Vorbei>
+std::vector<Strich> Striche(Extended lo, Extended hi, Extended c, bool ab_eins, Pixel pixel, Vorbei vorbei) {
+    std::vector<Strich> striche;
+    long long n = 0;
+    for (long long k = Erster_Lauf(-hi, c); -k * c > lo && n < Linien_hoechstens; ++k, ++n)
+        striche.push_back({-k * c, pixel(-k * c), k});
+    const Extended st = ab_eins ? c : 0;
+    n = 0;
+    for (long long k = Erster_Lauf(lo - st, c); n < Linien_hoechstens; ++k, ++n) {
+        const Extended v = st + (k - 1) * c;
+        const int p = pixel(v);
+        if (vorbei(p)) break;
+        striche.push_back({v, p, k});
+    }
+    return striche;
+}
+
 void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     const KOS_Einstellungen& s = KOS_Stil;
     Beschrifter b{maler, Schrift("Arial", s.Zahlenhoehe, s.Zahlenstil),
@@ -200,43 +240,31 @@ void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     maler.setFont(b.zahl);
     b.breite_8 = QFontMetrics(b.zahl, maler.device()).horizontalAdvance(QChar('8'));
     const QPen strich = Stift(Stiftstil::durchgezogen, s.Strichbreite, Farbe_schwarz);
-    auto x_strich = [&](Extended x, int sp, long long k) {
-        maler.setPen(strich);
-        maler.drawLine(sp, a.zeile - 3, sp, a.zeile + 3);
-        if (s.Zahlen_an) b.Zahl(x, int(k), sp, a.zeile, true, KOS.xscl);
-    };
-    auto y_strich = [&](Extended y, int z, long long k) {
-        maler.setPen(strich);
-        maler.drawLine(a.spalte - 3, z, a.spalte + 3, z);
-        if (s.Zahlen_an) b.Zahl(y, int(k), a.spalte, z, false, KOS.yscl);
+    // Labels are measured over the whole axis before the first is drawn.
+    auto beschriften = [&](const std::vector<Strich>& striche, Extended c, Extended abstand, bool x_achse) {
+        if (!s.Zahlen_an) return;
+        std::vector<Extended> werte;
+        werte.reserve(striche.size());
+        for (const Strich& st : striche) werte.push_back(st.wert);
+        b.Schritt_waehlen(werte, c, abstand, x_achse);
+        for (const Strich& st : striche)
+            if (x_achse) b.Zahl(st.wert, st.k, st.pixel, a.zeile, true, c);
+            else b.Zahl(st.wert, st.k, a.spalte, st.pixel, false, c);
     };
     const Extended cx = KOS.xscl, cy = KOS.yscl;
     if (s.xAchse_an && cx > 0) {
-        long long n = 0;
-        for (long long k = Erster_Lauf(-KOS.xre, cx); -k * cx > KOS.xli && n < Linien_hoechstens; ++k, ++n)
-            x_strich(-k * cx, x_zu_Pixel(a.w, -k * cx), k);
-        // Positive ticks stop left of the arrow head.
-        const Extended st = s.yAchse_an ? cx : 0;
-        n = 0;
-        for (long long k = Erster_Lauf(KOS.xli - st, cx); n < Linien_hoechstens; ++k, ++n) {
-            const Extended x = st + (k - 1) * cx;
-            const int sp = x_zu_Pixel(a.w, x);
-            if (sp >= a.w - 11) break;
-            x_strich(x, sp, k);
-        }
+        const auto striche = Striche(KOS.xli, KOS.xre, cx, s.yAchse_an, [&](Extended x) { return x_zu_Pixel(a.w, x); },
+                                     [&](int sp) { return sp >= a.w - 11; });
+        maler.setPen(strich);
+        for (const Strich& st : striche) maler.drawLine(st.pixel, a.zeile - 3, st.pixel, a.zeile + 3);
+        beschriften(striche, cx, cx / (KOS.xre - KOS.xli) * (a.w - 1), true);
     }
     if (s.yAchse_an && cy > 0) {
-        long long n = 0;
-        for (long long k = Erster_Lauf(-KOS.yo, cy); -k * cy > KOS.yu && n < Linien_hoechstens; ++k, ++n)
-            y_strich(-k * cy, y_zu_Pixel(a.h, -k * cy), k);
-        const Extended st = s.xAchse_an ? cy : 0;
-        n = 0;
-        for (long long k = Erster_Lauf(KOS.yu - st, cy); n < Linien_hoechstens; ++k, ++n) {
-            const Extended y = st + (k - 1) * cy;
-            const int z = y_zu_Pixel(a.h, y);
-            if (z <= 11) break;
-            y_strich(y, z, k);
-        }
+        const auto striche = Striche(KOS.yu, KOS.yo, cy, s.xAchse_an, [&](Extended y) { return y_zu_Pixel(a.h, y); },
+                                     [](int z) { return z <= 11; });
+        maler.setPen(strich);
+        for (const Strich& st : striche) maler.drawLine(a.spalte - 3, st.pixel, a.spalte + 3, st.pixel);
+        beschriften(striche, cy, cy / (KOS.yo - KOS.yu) * (a.h - 1), false);
     }
 }
 

@@ -323,10 +323,15 @@ uint32_t Farbe_nach_Index(int i) {
     return Farben[((i % 15) + 15) % 15];
 }
 
+// The engine's own reading decides: t, k and n standing alone become its parameter K,
+// while the letters of names (sin, tan, sqrt, ln) do not. Asking it must not leave an
+// error behind for the caller.
 bool Ist_Scharterm(const std::string& term) {
-    for (char c : term)
-        if (c == 't' || c == 'T' || c == 'k' || c == 'K') return true;
-    return false;
+    const Parserzustand vorher = Parser;
+    std::string kanonisch;
+    const bool gelesen = Term_normalisieren(term, kanonisch);
+    Parser = vorher;
+    return gelesen && kanonisch.find('K') != std::string::npos;
 }
 
 std::vector<Extended> Scharwerte(const Scharbereich& s) {

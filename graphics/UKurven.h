@@ -43,7 +43,8 @@ inline constexpr const char* Meldung_Schar_gekappt = "Nur die ersten 1000 Kurven
 // Colour of family member i when "t von" is ticked (15-colour cycle, 0x00BBGGRR).
 uint32_t Farbe_nach_Index(int i);
 
-// A term counts as a family term when its upper-cased text contains T or K.
+// A family term holds the parameter: t, k or n standing alone, not inside a name
+// such as sin, tan or sqrt (as the engine reads it).
 bool Ist_Scharterm(const std::string& term);
 
 // One curve kind of one term for every family member of `schar`, drawn over

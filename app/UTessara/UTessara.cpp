@@ -88,6 +88,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     Verbindungen_herstellen();
     Regler_anbinden();
     Ausgabe_einrichten();
+    Ansicht_einrichten();
+    Maus_einrichten();
     if (!Bildschirm_ausreichend()) return;
     Standard_Werte_einstellen();
 }

@@ -7,7 +7,9 @@
 #include "app/UTessara/UTessara_Zustand.h"
 #include "graphics/UBildausgabe.h"
 #include "graphics/UKurven.h"
+#include "graphics/U_KOS.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -16,6 +18,7 @@
 namespace Ui { class TForm1; }
 class QCheckBox;
 class QLineEdit;
+class QMouseEvent;
 class Scharregler;
 class TBild;
 
@@ -196,6 +199,58 @@ public slots:
     // --- The analysis buttons' hints (UTessara_Hinweise.cpp): they follow f, g, h,
     // the sequences window's curve box and the value table's F column.
     void Werkzeughinweise_setzen();
+    // --- view and mouse (UTessara_Ansicht.cpp, UTessara_Maus.cpp) ---------------------
+public:
+    // The image for a coordinate system of that many centimetres, centred in the
+    // full-size square (the picture is discarded); the limits and scales are read
+    // back from their fields, one tick per centimetre.
+    void KOS_Groesse_setzen(int breite_cm, int tiefe_cm);
+    // The mouse on Image1 in its three modes (text "T", zoom "Z", normal).
+    enum class Mausmodus { Text, Zoom, Normal };
+    Mausmodus Mausmodus_lesen() const;
+    void Image1MouseDown(QMouseEvent* maus);
+    void Image1MouseMove(QMouseEvent* maus);
+    void Image1MouseUp(QMouseEvent* maus);
+    // Right button on "Info", "Matrix+Statistik" or "Extras": the whole client area.
+    void Clientbereich_kopieren();
+public slots:
+    void SpeedButton_Zoom_inClick();
+    void SpeedButton_Zoom_outClick();
+    void SpeedButton_Zoom_in_xClick();
+    void SpeedButton_Zoom_out_xClick();
+    void SpeedButton_Zoom_in_yClick();
+    void SpeedButton_Zoom_out_yClick();
+    void SpeedButton_Links_schiebenClick();
+    void SpeedButton_rechts_schiebenClick();
+    void SpeedButton_hoch_schiebenClick();
+    void SpeedButton_runter_schiebenClick();
+    void SpeedButton_Ursprung_MitteClick();
+    void SpeedButton_Ursprung_links_untenClick();
+    void SpeedButton_1und2QuadrantClick();
+    void SpeedButton_1und4QuadrantClick();
+    void SpeedButton_Bildbreite_groesserClick();
+    void SpeedButton_Bildbreite_kleinerClick();
+    void SpeedButton_Bildtiefe_groesserClick();
+    void SpeedButton_Bildtiefe_kleinerClick();
+    void SpeedButton_StandardwerteClick();
+private:
+    void Ansicht_einrichten();
+    void Maus_einrichten();
+    void Mausmodus_zeigen();
+    void Grenzen_zeigen(bool skalen);
+    void Zoomen(Zoomachse achse, bool hinein);
+    void Schieben(int richtung_x, int richtung_y);
+    void Ursprung_legen(bool x_am_rand, bool y_am_rand);
+    void Groesse_aendern(bool breite, int schritt);
+    void Zoomrahmen_zeichnen();
+    void Zoomrahmen_beenden();
+    void Einfuegetext_schreiben(QPoint p);
+    void Grafik_kopieren();
+    QPoint maus_alt_;                     // the previous mouse position of a drag
+    QPoint rahmen_anfang_, rahmen_ende_;  // corners of the zoom rectangle
+    bool rahmen_an_ = false;              // a zoom rectangle is shown (inverted) in the picture
+    bool ziehen_an_ = false;              // the left button started a drag
+    // ---------------------------------------------------------------------------------
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* ereignis) override;

@@ -27,44 +27,10 @@ bool TForm1::Parameter_t1(Extended& t) const {
 }
 
 void TForm1::Ursprung_setzen(Ursprungslage lage) {
-    const Extended w = KOS.xre - KOS.xli, h = KOS.yo - KOS.yu;
-    const Extended bx = KOS.Bildbreite_cm, by = KOS.Bildtiefe_cm;
-    if (lage == Ursprungslage::Mitte) {
-        KOS.xli = -w / 2;
-        KOS.xre = w / 2;
-    } else {
-        KOS.xli = -w / bx;
-        KOS.xre = (bx - 1) * w / bx;
-    }
-    if (lage == Ursprungslage::links_unten) {
-        KOS.yu = -h / by;
-        KOS.yo = (by - 1) * h / by;
-    } else {
-        KOS.yu = -h / 2;
-        KOS.yo = h / 2;
-    }
-    ui->Edit_xa->setText(Feldtext(KOS.xli));
-    ui->Edit_xe->setText(Feldtext(KOS.xre));
-    ui->Edit_ya->setText(Feldtext(KOS.yu));
-    ui->Edit_ye->setText(Feldtext(KOS.yo));
-    Edit_xaChange();
-    Edit_xeChange();
-    SpeedButton_PlotClick();
+    Ursprung_legen(lage != Ursprungslage::Mitte, lage == Ursprungslage::links_unten);
 }
 
-void TForm1::x_Achse_stauchen() {
-    if (Hauptfenster.Zoomstufe >= Hauptfenster.Zoomgrenze) return;
-    ++Hauptfenster.Zoomstufe;
-    KOS.xli *= Hauptfenster.Zoomfaktor;
-    KOS.xre *= Hauptfenster.Zoomfaktor;
-    KOS.xscl *= Hauptfenster.Zoomfaktor;
-    ui->Edit_xa->setText(Feldtext(KOS.xli));
-    ui->Edit_xe->setText(Feldtext(KOS.xre));
-    ui->Edit_xscl->setText(Feldtext(KOS.xscl));
-    Edit_xaChange();
-    Edit_xeChange();
-    SpeedButton_PlotClick();
-}
+void TForm1::x_Achse_stauchen() { SpeedButton_Zoom_out_xClick(); }
 
 void TForm1::Achsen_zeigen(bool x_achse, bool y_achse) {
     ui->CheckBox_xAchse->setChecked(x_achse);

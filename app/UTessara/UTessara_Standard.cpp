@@ -193,7 +193,8 @@ void TForm1::Gruppe_Haken_und_Listen() {
         {ui->CheckBox_loeschen, Plotauftrag{}.loeschen}, {ui->CheckBox_Achsen_dick, k.Achsenbreite > 1},
         {ui->CheckBox_DatenPkte_verbinden, Marken.DatenPkte_verbinden},
         {ui->CheckBox_Fixkomma, Zahlausgabe.Fixkomma}, {ui->CheckBox_Bruchdarstellung, Zahlausgabe.Bruchdarstellung},
-        {ui->CheckBox_alle_t_verwenden, Scharbereich{}.alle_t}, {ui->CheckBox_Punkte, false}};
+        {ui->CheckBox_alle_t_verwenden, Scharbereich{}.alle_t}, {ui->CheckBox_Punkte, false},
+        {ui->CheckBox_Achsen_automatisch_beschriften, true}, {ui->CheckBox_Textmodus, false}};
     for (const auto& [box, an] : haken) Haken(box, an);
     {
         // Its handler would plot the old world window before the fields are read

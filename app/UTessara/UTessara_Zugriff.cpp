@@ -13,11 +13,7 @@ void TForm1::Punktfarbe_setzen(uint32_t farbe) {
     ui->ComboBox_Punkteart->Neu_zeichnen();
 }
 
-bool TForm1::Achsen_automatisch() const {
-    // "Auto" starts ticked; until the window carries the box, captions always follow.
-    auto* box = findChild<QCheckBox*>("CheckBox_Achsen_automatisch_beschriften");
-    return box ? box->isChecked() : true;
-}
+bool TForm1::Achsen_automatisch() const { return ui->CheckBox_Achsen_automatisch_beschriften->isChecked(); }
 
 void TForm1::Achsen_beschriften(const std::string& x, const std::string& y) {
     ui->Edit_xBeschrift->setText(QString::fromStdString(x));

@@ -27,6 +27,7 @@ struct Hauptfensterzustand {
     Kurvenstil f, g, h, fs, fs2, fs3, f_invers, F, kr, x_gleich_a, x_gleich_b;
     int Zoomstufe = 0, Zoomgrenze = 32;
     Extended Zoomfaktor = 2;
+    Extended Schiebefaktor = 0.02L;   // world shift per dragged pixel, in ticks
     Texteinfuegung Text;
 };
 extern Hauptfensterzustand Hauptfenster;

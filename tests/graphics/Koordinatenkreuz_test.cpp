@@ -3,7 +3,9 @@
 #include "graphics/Farben.h"
 #include "numeric/UMatheBasisOp.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -186,6 +188,68 @@ TEST_F(Koordinatenkreuz, CaptionsAndThickAxes) {
     EXPECT_EQ(Tinte(100, 319, 100, 322), 2);
     EXPECT_GT(Tinte(560, 296, 630, 312), 10);   // caption left of the arrow, 24 pixels up
     EXPECT_GT(Tinte(329, 2, 345, 16), 5);       // "y" right of the y axis at row 2
+}
+
+}  // namespace
+
+namespace {
+
+// Widest run of x-label ink: columns with black in the label band, joined across
+// gaps of up to 3 blank columns (the gaps inside one label).
+int Breitester_Tintenlauf(const QImage& bild, int zeile, int hoehe) {
+    int breitester = 0, anfang = -1, ende = -1;
+    for (int x = 0; x < bild.width(); ++x) {
+        if (Anzahl(bild, x, zeile, x, zeile + hoehe, Schwarz) == 0) continue;
+        if (anfang < 0 || x - ende > 4) anfang = x;
+        ende = x;
+        breitester = std::max(breitester, ende - anfang + 1);
+    }
+    return breitester;
+}
+
+// The width a label of v takes at scale c: the plain number, or mantissa, "*10" and
+// exponent in the symbol face for powers of ten.
+int Labelbreite(Extended v, Extended c, int groesse) {
+    if (c >= 1E-6L && c < 1E7L)
+        return Textbreite(Bild_erzeugen(1, 1), Zahl_formatieren(false, 9, 6, v), "Arial", groesse, Schriftstil::normal);
+    Extended m = 0;
+    int e = 0;
+    Mantisse_Exponent(v, m, e);
+    char mant[32];
+    std::snprintf(mant, sizeof mant, "%.1f", double(m));
+    std::string text = std::string(mant) + "*10" + std::to_string(e);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return Textbreite(Bild_erzeugen(1, 1), text, "Symbol", groesse - 1, Schriftstil::normal) + 8;
+}
+
+// Labels never run together, whatever scale the zoom buttons, the zoom rectangle and
+// the shifts reach: every ink run below the x axis is at most one label wide.
+TEST_F(Koordinatenkreuz, LabelsNeverRunTogetherAtAnyScaleTheViewReaches) {
+    KOS_Stil.Raster_an = false;
+    KOS_Stil.yAchse_an = false;
+    std::vector<Extended> skalen;
+    for (int k = -32; k <= 32; ++k) skalen.push_back(std::ldexp(Extended(1), k));
+    for (int e = -7; e <= 8; ++e)
+        for (Extended m : {1.0L, 1.4L, 2.5L, 7.5L}) skalen.push_back(m * std::pow(Extended(10), e));
+    for (int groesse : {8, 15}) {
+        KOS_Stil.Zahlenhoehe = groesse;
+        for (Extended c : skalen)
+            for (Extended verschoben : {-8.0L, -7.5L, 992.5L, -100007.5L}) {
+                KOS.xscl = KOS.yscl = c;
+                KOS.xli = verschoben * c;
+                KOS.xre = KOS.xli + 16 * c;
+                KOS.yu = -8 * c;
+                KOS.yo = 8 * c;
+                KOS_zeichnen(bild);
+                const int zeile = y_zu_Pixel(641, 0);
+                int breitest = 0;
+                for (Extended k = std::ceil(KOS.xli / c); k * c <= KOS.xre; k += 1)
+                    breitest = std::max(breitest, Labelbreite(k * c, c, groesse));
+                const int ink = Breitester_Tintenlauf(bild, zeile + 5, groesse + 6);
+                EXPECT_LE(ink, breitest + 2)
+                    << "scale " << double(c) << " from " << double(KOS.xli) << " size " << groesse;
+            }
+    }
 }
 
 }  // namespace

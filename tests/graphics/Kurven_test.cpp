@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -355,6 +356,39 @@ TEST_F(Kurven, BatchesDrawTheSamePictureAsSingleCalls) {
             Nur_Einzelaufrufe = false;
             EXPECT_TRUE(reihe == bild) << term << ", kind " << art;
         }
+}
+
+}  // namespace
+
+namespace {
+
+// t, k and n are the family parameter when they stand alone; the letters of sin, tan,
+// sqrt and ln are not. A family of seven shows all seven cycle colours, a single
+// curve only its own colour.
+TEST(Scharterm, TKAndNDrawTheWholeFamilyNamesDoNot) {
+    Scharbereich schar{1, 4, 0.5L, true, 0};
+    struct Fall { const char* term; bool schar; };
+    const Fall faelle[] = {{"nx", true},      {"sin(nx)", true}, {"tx", true},     {"kx", true},
+                           {"-nx³+2n", true}, {"sin(x)", false}, {"tan(x)", false}, {"sqrt(x)", false},
+                           {"ln(x)+x", false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.term);
+        KOS = Koordinatensystem{};
+        QImage bild = Bild_erzeugen(641, 641);
+        Parser.Term_Fehler = false;
+        EXPECT_EQ(Ist_Scharterm(f.term), f.schar);
+        EXPECT_FALSE(Parser.Term_Fehler);
+        Kurve_zeichnen(bild, f.term, Farbe_fuchsia, 1, Kurve_Funktion, -8, 8, schar);
+        std::set<QRgb> farben;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) farben.insert(bild.pixel(x, y) & 0xFFFFFF);
+        auto da = [&farben](uint32_t f) { return farben.count(Farbe_Qt(f).rgb() & 0xFFFFFF) > 0; };
+        int glieder = 0;
+        for (int i = 0; i < 7; ++i) glieder += da(Farbe_nach_Index(i));
+        EXPECT_EQ(glieder, f.schar ? 7 : 0);
+        EXPECT_EQ(da(Farbe_fuchsia), !f.schar);
+    }
+    EXPECT_FALSE(Ist_Scharterm("t$x"));   // refused by the engine: nothing to repeat
 }
 
 }  // namespace
