@@ -245,7 +245,6 @@ private:
     void Zoomrahmen_zeichnen();
     void Zoomrahmen_beenden();
     void Einfuegetext_schreiben(QPoint p);
-    void Grafik_kopieren();
     QPoint maus_alt_;                     // the previous mouse position of a drag
     QPoint rahmen_anfang_, rahmen_ende_;  // corners of the zoom rectangle
     bool rahmen_an_ = false;              // a zoom rectangle is shown (inverted) in the picture

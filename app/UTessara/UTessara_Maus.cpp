@@ -160,7 +160,7 @@ void TForm1::Image1MouseDown(QMouseEvent* maus) {
             Einfuegetext_schreiben(p);
         } else if (modus == Mausmodus::Normal) {
             Befehl_beginnt();
-            Grafik_kopieren();
+            Grafik_in_Zwischenablage();
             Dialog().Meldung("Grafik in der Zwischenablage gespeichert");
         }
     }
@@ -235,15 +235,6 @@ void TForm1::Einfuegetext_schreiben(QPoint p) {
         Text(maler, p.x(), p.y(), QString::fromStdString(t.Einfuegetext), schrift, false, t.Farbe);
     }
     ui->Image1->update();
-}
-
-// The picture with its resolution (40 pixels per centimetre), so that it pastes at
-// its size in centimetres.
-void TForm1::Grafik_kopieren() {
-    QImage bild = ui->Image1->Bild();
-    bild.setDotsPerMeterX(4000);
-    bild.setDotsPerMeterY(4000);
-    QGuiApplication::clipboard()->setImage(bild);
 }
 
 void TForm1::Clientbereich_kopieren() {

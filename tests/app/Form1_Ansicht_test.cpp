@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -195,6 +196,7 @@ TEST_F(Form1Ansicht, RightButtonCopiesThePictureOrWritesTheText) {
     EXPECT_EQ(ablage.size(), QSize(641, 641));
     EXPECT_EQ(ablage.convertToFormat(QImage::Format_RGB32), Bild().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(ablage.dotsPerMeterX(), 4000);
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat("image/svg+xml"));
     // the groups "Info", "Matrix+Statistik" and "Extras" copy the whole window
     for (const char* gruppe : {"GroupBox_Info", "GroupBox_Matrix_Statistik", "GroupBox_Extras"}) {
         dialoge->meldungen.clear();
