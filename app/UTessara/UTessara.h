@@ -199,6 +199,7 @@ public slots:
     // --- The analysis buttons' hints (UTessara_Hinweise.cpp): they follow f, g, h,
     // the sequences window's curve box and the value table's F column.
     void Werkzeughinweise_setzen();
+
     // --- view and mouse (UTessara_Ansicht.cpp, UTessara_Maus.cpp) ---------------------
 public:
     // The image for a coordinate system of that many centimetres, centred in the
