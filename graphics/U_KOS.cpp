@@ -10,7 +10,9 @@ int Pixel_runden(Extended p) {
     if (std::isnan(p)) return -Pixel_Grenze;
     if (p > Pixel_Grenze) return Pixel_Grenze;
     if (p < -Pixel_Grenze) return -Pixel_Grenze;
-    return static_cast<int>(std::nearbyint(p));   // halves to the even neighbour
+    // Halves to the even neighbour. rint rounds as nearbyint does (the rounding mode is
+    // never changed) without saving and restoring the floating-point environment.
+    return static_cast<int>(std::rint(p));
 }
 }
 

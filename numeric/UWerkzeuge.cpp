@@ -59,13 +59,16 @@ struct Abtaster {
 // term draws random numbers (then q is taken point by point as the search goes).
 struct Blockwerte {
     const Abtaster& A;
-    std::vector<Extended> x, q;
-    std::vector<uint8_t> ok;
     bool einzeln;
+    // Kept from block to block (one thread searches), so that no block allocates anew.
+    static inline std::vector<Extended> x, punkte, q;
+    static inline std::vector<uint8_t> ok;
+    static inline Reihenwerte w;
 
     Blockwerte(const Abtaster& abtaster, Extended a, Extended b, Extended s)
         : A(abtaster), einzeln(Einzeln_auswerten(abtaster.term)) {
-        x = {a + s, a};
+        x.reserve(Suchschritte + 4);
+        x.assign({a + s, a});
         Extended xi = a + s;
         for (int schritt = 0; schritt <= Suchschritte + 1; ++schritt) {
             xi = xi + s;
@@ -76,33 +79,32 @@ struct Blockwerte {
     }
 
     void berechnen() {
-        q.resize(x.size());
-        ok.resize(x.size());
-        Reihenwerte w;
         if (A.art == Suchart::Extrempunkte) {
             w.auswerten(A.term, x, A.t);
-            for (size_t i = 0; i < x.size(); ++i) {
-                q[i] = w.y[i];
-                ok[i] = w.ok(i);
-            }
             return;
         }
         // f at x + h and x - h of every point: the first half, then the second.
-        std::vector<Extended> punkte(2 * x.size());
-        for (size_t i = 0; i < x.size(); ++i) {
+        const size_t n = x.size();
+        punkte.resize(2 * n);
+        for (size_t i = 0; i < n; ++i) {
             punkte[i] = x[i] + Steigungsschritt;
-            punkte[x.size() + i] = x[i] - Steigungsschritt;
+            punkte[n + i] = x[i] - Steigungsschritt;
         }
         w.auswerten(A.term, punkte, A.t);
-        for (size_t i = 0; i < x.size(); ++i) {
-            const size_t l = x.size() + i;
-            q[i] = (w.y[i] - w.y[l]) / (2 * Steigungsschritt);
-            ok[i] = w.ok(i) && w.ok(l) && std::isfinite(q[i]);
+        q.resize(n);
+        ok.resize(n);
+        for (size_t i = 0; i < n; ++i) {
+            q[i] = (w.y[i] - w.y[n + i]) / (2 * Steigungsschritt);
+            ok[i] = w.ok(i) && w.ok(n + i) && std::isfinite(q[i]);
         }
     }
 
     bool wert(size_t i, Extended& wert) const {
         if (einzeln) return A.q(x[i], wert);
+        if (A.art == Suchart::Extrempunkte) {
+            wert = w.y[i];
+            return w.ok(i);
+        }
         wert = q[i];
         return ok[i];
     }
