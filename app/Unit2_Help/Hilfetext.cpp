@@ -239,6 +239,10 @@ Maus im Bild:
   "T" und "Z" schließen sich gegenseitig aus.
 - Rechtsklick auf die Rahmen "Info", "Matrix+Statistik" oder "Extras"
   legt ein Bild des ganzen Fensters in die Zwischenablage.
+Tasten im Hauptfenster:
+  Strg+S   Grafik als Datei speichern (PNG, SVG oder PDF, in wahrer Größe)
+  Strg+P   Grafik drucken (in wahrer Größe)
+  Strg+T   Schieberegler für den Scharparameter t
 
 
 8. Die Tabelle
@@ -260,6 +264,7 @@ Maus im Bild:
   Pfeiltasten. Der Bereich kann kopiert oder als Text in die
   Zwischenablage gelegt werden.
 - Knöpfe wandeln alle Zahlen in Brüche oder in Dezimalzahlen um.
+- Strg+S speichert die Tabelle als CSV-Datei, Strg+O liest eine ein.
 
 
 9. Matrizen
