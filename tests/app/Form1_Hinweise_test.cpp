@@ -156,4 +156,30 @@ TEST_F(Form1Hinweise, OeffnenSetztDieFensterJedesMalZurueck) {
     }
 }
 
+TEST_F(Form1Hinweise, HilfeErklaertJedeEingebauteFunktion) {
+    QTest::mouseClick(Teil<QToolButton>(F(Form1), "SpeedButton_Hilfe"), Qt::LeftButton);
+    ASSERT_TRUE(F(Form2)->isVisible());
+    EXPECT_EQ(F(Form2)->windowTitle().toStdString(), "Bedienungshinweise");
+    auto* memo = Teil<QPlainTextEdit>(F(Form2), "Memo1");
+    EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_TRUE(QFontInfo(memo->font()).fixedPitch()) << QFontInfo(memo->font()).family().toStdString();
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(0, 0, 128));
+    EXPECT_GT(memo->verticalScrollBar()->maximum(), 0) << "the guide is longer than the window";
+
+    // Every function the engine knows has a line of its own that starts with its name.
+    const QStringList zeilen = memo->toPlainText().split('\n');
+    int gefunden = 0;
+    for (const Termfunktion& fn : Funktionen) {
+        if (Funktion_suchen(fn.name) == F_KEINE) continue;   // listed, but not callable
+        const QString anfang = QString::fromLatin1(fn.name).toLower() + '(';
+        bool erklaert = false;
+        for (const QString& z : zeilen) erklaert = erklaert || z.trimmed().startsWith(anfang);
+        EXPECT_TRUE(erklaert) << "no help line for " << fn.name;
+        ++gefunden;
+    }
+    EXPECT_GE(gefunden, 27);
+    for (const char* syntax : {"0,5", "2x", "w(2)", "sin(30°)", "x²", "x³", "2,05E17", "tx, kx und nx"})
+        EXPECT_TRUE(memo->toPlainText().contains(QString::fromUtf8(syntax))) << syntax;
+}
+
 }  // namespace
