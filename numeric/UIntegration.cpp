@@ -17,7 +17,7 @@ uint8_t Integrationsmethode_aus_Auswahl(int eintrag) {
 namespace {
 
 // Points per batch of the sums: long sums go in runs of this many.
-constexpr int64_t Lauflaenge = 1024;
+constexpr int64_t Lauflaenge = 1024, Kurzer_Lauf = 4;
 
 struct Integrand {
     const std::string& term;
@@ -43,7 +43,8 @@ struct Integrand {
     // says false.
     template <class Punkt, class Mit>
     void ueber(int64_t von, int64_t bis, Punkt punkt, Mit mit) {
-        if (einzeln) {
+        // A run of a few points costs less as single calls (the values are the same).
+        if (einzeln || bis - von < Kurzer_Lauf) {
             for (int64_t i = von; i < bis && ok; ++i) {
                 const Extended y = (*this)(punkt(i));
                 if (!ok || !mit(i, y)) return;

@@ -23,12 +23,16 @@ void Reihenwerte::auswerten(const std::string& term, std::span<const Extended> x
 }
 
 bool Punktquelle::operator()(Extended x, Extended& y) {
-    for (size_t i = 0; i < n_; ++i)
+    // The formulas mostly ask in the order the points were laid out: look there first.
+    for (size_t k = 0; k < n_; ++k) {
+        const size_t i = naechster_ + k < n_ ? naechster_ + k : naechster_ + k - n_;
         if (x_[i] == x && std::signbit(x_[i]) == std::signbit(x)) {
             y = y_[i];
             letzte_ = m_[i];
+            naechster_ = i + 1 < n_ ? i + 1 : 0;
             return !(letzte_ & Marke_Fehler);
         }
+    }
     y = Term_auswerten(term_, x, t_);
     letzte_ = uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
                       (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));

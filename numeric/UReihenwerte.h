@@ -36,6 +36,7 @@ public:
         y_ = y;
         m_ = marken;
         n_ = n;
+        naechster_ = 0;
     }
     // False when the evaluation at x failed.
     bool operator()(Extended x, Extended& y);
@@ -51,5 +52,6 @@ private:
     const Extended* y_ = nullptr;
     const uint8_t* m_ = nullptr;
     size_t n_ = 0;
+    size_t naechster_ = 0;
     uint8_t letzte_ = 0;
 };
