@@ -189,6 +189,35 @@ Punktkern punkt_binaerkern(bool rp) {
     return rp ? punkt_binaer<A, 1> : punkt_binaer<A, 0>;
 }
 
+// The unchecked single-point kernels of plain arithmetic (see ungeprueft_sicher).
+template <Schrittart A, bool RP>
+void punkt_binaer_frei(const Schritt& s, const Punktlage& p) {
+    Extended* w = p.w;
+    Extended b = w[s.ri];
+    if constexpr (RP) b = ganzpotenz<false>(b, s.ganz, {*p.marken, *p.fehler});
+    w[s.zi] = rechnen<A, false>(w[s.li], b, {*p.marken, *p.fehler});
+}
+
+void punkt_potenz_frei(const Schritt& s, const Punktlage& p) {
+    p.w[s.zi] = ganzpotenz<false>(p.w[s.li], s.ganz, {*p.marken, *p.fehler});
+}
+
+Punktkern punktkern_frei(const Schritt& s) {
+    switch (s.art) {
+    case Schrittart::Negieren: return punkt_negieren;
+    case Schrittart::Addieren:
+        return s.r_potenz ? punkt_binaer_frei<Schrittart::Addieren, true> : punkt_binaer_frei<Schrittart::Addieren, false>;
+    case Schrittart::Subtrahieren:
+        return s.r_potenz ? punkt_binaer_frei<Schrittart::Subtrahieren, true>
+                          : punkt_binaer_frei<Schrittart::Subtrahieren, false>;
+    case Schrittart::Multiplizieren:
+        return s.r_potenz ? punkt_binaer_frei<Schrittart::Multiplizieren, true>
+                          : punkt_binaer_frei<Schrittart::Multiplizieren, false>;
+    case Schrittart::Ganzpotenz: return punkt_potenz_frei;
+    default: return nullptr;
+    }
+}
+
 Punktkern punktkern(const Schritt& s) {
     switch (s.art) {
     case Schrittart::Negieren: return punkt_negieren;
@@ -294,6 +323,7 @@ void Punktkerne_waehlen(Programm& p) {
         s.li = platz(s.l);
         s.ri = platz(s.r);
         s.punktkern = punktkern(s);
+        s.punktkern_frei = p.voll.rein_arithmetisch ? punktkern_frei(s) : nullptr;
     }
     p.voll.ergebnis_im_rahmen = platz(p.voll.ergebnis);
 }
@@ -309,8 +339,16 @@ Extended Programm::punkt(Extended x, Extended t, uint8_t& marken, Termfehler& fe
     const Punktlage p{rahmen.data(), &marken, &fehler, braucht_toleranz ? Sprungtoleranz() : 0};
     p.w[registerzahl] = x;
     p.w[registerzahl + 1] = t;
-    for (const Schritt* s = voll.schritte.data(), *ende = s + voll.schritte.size(); s != ende; ++s)
-        s->punktkern(*s, p);
+    const Schritt* const anfang = voll.schritte.data();
+    const Schritt* const ende = anfang + voll.schritte.size();
+    if (voll.rein_arithmetisch) {
+        // As for a block: a finite end value of plain arithmetic is what the checked run
+        // gives, without flags or message; anything else runs again with every check.
+        for (const Schritt* s = anfang; s != ende; ++s) s->punktkern_frei(*s, p);
+        const Extended v = p.w[voll.ergebnis_im_rahmen];
+        if (Endlich(v)) return v;
+    }
+    for (const Schritt* s = anfang; s != ende; ++s) s->punktkern(*s, p);
     const Extended v = p.w[voll.ergebnis_im_rahmen];
     if (!Endlich(v)) marken |= Marke_Fehler;   // also a NaN passed in as x or t
     return marken & Marke_Fehler ? Fehlerwert : v;

@@ -59,6 +59,7 @@ struct Schritt {
     Kern geprueft = nullptr;     // with every finiteness check and message
     Kern ungeprueft = nullptr;   // plain arithmetic, for programs where that is safe
     Punktkern punktkern = nullptr;
+    Punktkern punktkern_frei = nullptr;   // unchecked, for programs of plain arithmetic
     uint32_t zi = 0, li = 0, ri = 0;   // places in the single point's frame
 };
 
