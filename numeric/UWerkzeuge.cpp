@@ -205,6 +205,33 @@ bool Wert(const std::string& term, Extended x, Extended t, Extended& y) {
     return !Parser.Term_Fehler;
 }
 
+// The values of one strip: its ends, its middle and the extremes on its grid; false
+// when f fails at any of them. One batch per strip unless the term goes point by point.
+bool Streifen_berechnen(const std::string& term, Extended t, int k, Streifen& st) {
+    if (Einzeln_auswerten(term))
+        return Wert(term, st.links, t, st.f_links) && Wert(term, st.rechts, t, st.f_rechts) &&
+               Wert(term, (st.links + st.rechts) / 2, t, st.mitte) &&
+               Streifen_Extreme(term, t, st.links, st.rechts, k, st.kleinster, st.groesster);
+    static std::vector<Extended> xs;
+    static Reihenwerte w;
+    const Extended xl = st.links, xr = st.rechts;
+    xs.assign({xl, xr, (xl + xr) / 2, xl});
+    for (int i = 1; i <= k; ++i) xs.push_back(xl + (xr - xl) / k * i);
+    w.auswerten(term, xs, t);
+    for (size_t j = 0; j < xs.size(); ++j)
+        if (!w.ok(j)) return false;
+    st.f_links = w.y[0];
+    st.f_rechts = w.y[1];
+    st.mitte = w.y[2];
+    st.kleinster = st.groesster = w.y[3];
+    for (size_t j = 4; j < xs.size(); ++j) {
+        const Extended v = w.y[j];
+        if (Deutlich_kleiner(st.groesster, v)) st.groesster = v;
+        if (Deutlich_kleiner(v, st.kleinster)) st.kleinster = v;
+    }
+    return true;
+}
+
 }  // namespace
 
 Summen Summen_berechnen(const std::string& term, Extended t, Extended a, Extended b, int n) {
@@ -217,10 +244,7 @@ Summen Summen_berechnen(const std::string& term, Extended t, Extended a, Extende
         Streifen st;
         st.links = a + i * w;
         st.rechts = st.links + w;
-        if (!Wert(term, st.links, t, st.f_links) || !Wert(term, st.rechts, t, st.f_rechts) ||
-            !Wert(term, (st.links + st.rechts) / 2, t, st.mitte) ||
-            !Streifen_Extreme(term, t, st.links, st.rechts, std::max(k, 1), st.kleinster, st.groesster))
-            return Summen{};
+        if (!Streifen_berechnen(term, t, std::max(k, 1), st)) return Summen{};
         s.Trapezsumme += (st.f_links + st.f_rechts) / 2;
         s.Mittensumme += st.mitte;
         s.Untersumme += st.kleinster;

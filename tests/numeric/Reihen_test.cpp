@@ -63,20 +63,31 @@ TEST(Reihen, EveryHotLoopGivesTheSameAsPointByPoint) {
             Extended x_max, x_min;
             Min_Max_suchen(term, 2.5L, -2, 2, 3000, x_max, x_min);
             s += "|" + Bits(x_max) + Bits(x_min) + "|";
+            for (int n : {4, 900}) {
+                const Summen su = Summen_berechnen(term, 2.5L, 0.1L, 0.9L, n);
+                s += " U" + std::to_string(su.ok) + Bits(su.Untersumme) + Bits(su.Obersumme) + Bits(su.Trapezsumme) +
+                     Bits(su.Mittensumme) + std::to_string(su.streifen.size()) + "|";
+            }
             for (auto [a, b] : {std::pair<Extended, Extended>{0.5L, 2}, {2, -1}, {0.1L, 0.9L}}) {
-                bool ok;
-                s += Bits(Trapez_verdoppeln(term, 2.5L, a, b, 1e-6L, ok, 1 << 14)) + std::to_string(ok);
-                s += Bits(Simpson_verdoppeln(term, 2.5L, a, b, 1e-8L, ok, 1 << 14)) + std::to_string(ok);
-                s += Bits(Gauss_Kronrod(term, 2.5L, a, b, 1e-9L, ok)) + std::to_string(ok);
+                // Each result before its flag: the operands of + are not sequenced.
+                auto teil = [&](const char* name, const std::function<Extended(bool&)>& rechnen) {
+                    bool ok = false;
+                    const Extended wert = rechnen(ok);
+                    s += std::string(" ") + name + Bits(wert) + std::to_string(ok);
+                };
+                teil("T", [&](bool& ok) { return Trapez_verdoppeln(term, 2.5L, a, b, 1e-6L, ok, 1 << 14); });
+                teil("S", [&](bool& ok) { return Simpson_verdoppeln(term, 2.5L, a, b, 1e-8L, ok, 1 << 14); });
+                teil("G", [&](bool& ok) { return Gauss_Kronrod(term, 2.5L, a, b, 1e-9L, ok); });
                 Romberg_Verlauf v;
-                s += Bits(Romberg(term, 2.5L, a, b, 1e-9L, ok, v)) + std::to_string(ok);
+                teil("R", [&](bool& ok) { return Romberg(term, 2.5L, a, b, 1e-9L, ok, v); });
                 for (int j = 0; j < 10; ++j)
                     for (int m = 0; m < v.Laenge[size_t(j)]; ++m) s += Bits(v.T[size_t(j)][size_t(m)]);
             }
             // Intervals without poles: across one the polygon never settles.
             for (auto [a, b] : {std::pair<Extended, Extended>{1, 1.4L}, {-0.2L, -0.9L}}) {
-                bool ok;
-                s += Bits(Bogenlaenge_berechnen(term, 2.5L, a, b, 1e-5L, ok)) + std::to_string(ok) + ";";
+                bool ok = false;
+                const Extended L = Bogenlaenge_berechnen(term, 2.5L, a, b, 1e-5L, ok);
+                s += " B" + Bits(L) + std::to_string(ok) + ";";
             }
             return s;
         });
