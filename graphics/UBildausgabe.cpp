@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QTextItem>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -180,8 +181,29 @@ QByteArray Bild_als_PDF(const Bildmass& mass, bool auf_A4, const Bildzeichner& z
     return puffer.data();
 }
 
+namespace {
+// Each logical pixel takes the first device pixel of its block: strokes and fills of
+// one logical pixel both cover it (Qt centres a stroke on the block's corner, a fill
+// starts there), so lines keep their colour and width, as at ratio 1.
+QImage Logisch_abtasten(const QImage& bild) {
+    const QImage quelle = bild.convertToFormat(QImage::Format_RGB32);
+    const double r = bild.devicePixelRatio();
+    const QSize g = bild.deviceIndependentSize().toSize();
+    QImage ziel(g, QImage::Format_RGB32);
+    for (int y = 0; y < g.height(); ++y) {
+        const auto* q = reinterpret_cast<const QRgb*>(quelle.constScanLine(std::min(int(y * r), quelle.height() - 1)));
+        auto* zeile = reinterpret_cast<QRgb*>(ziel.scanLine(y));
+        for (int x = 0; x < g.width(); ++x) zeile[x] = q[std::min(int(x * r), quelle.width() - 1)];
+    }
+    return ziel;
+}
+}  // namespace
+
 QImage Bild_mit_Aufloesung(const QImage& bild) {
-    QImage kopie = bild.copy();
+    // A picture held at a higher pixel ratio is brought to its logical size, so that
+    // the copy has 40 pixels per cm like the picture at ratio 1.
+    QImage kopie = bild.devicePixelRatio() == 1 ? bild.copy() : Logisch_abtasten(bild);
+    kopie.setDevicePixelRatio(1);
     kopie.setDotsPerMeterX(Punkte_pro_Meter_Ausgabe);
     kopie.setDotsPerMeterY(Punkte_pro_Meter_Ausgabe);
     return kopie;

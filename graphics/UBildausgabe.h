@@ -30,5 +30,6 @@ bool Bild_auf_Seite(QPaintDevice& seite, const Bildmass& mass, const Bildzeichne
 // A PDF document: a page of exactly the picture's size, or A4 with the picture centred.
 QByteArray Bild_als_PDF(const Bildmass& mass, bool auf_A4, const Bildzeichner& zeichnen);
 
-// The bitmap as shown, with 40 dots per cm stored in it.
+// The bitmap as shown, with 40 dots per cm stored in it (brought to its logical size
+// when it is held at a higher device pixel ratio).
 QImage Bild_mit_Aufloesung(const QImage& bild);

@@ -8,8 +8,8 @@
 
 namespace {
 
-int px(const QPaintDevice& b, Extended x) { return x_zu_Pixel(b.width(), x); }
-int py(const QPaintDevice& b, Extended y) { return y_zu_Pixel(b.height(), y); }
+int px(const QPaintDevice& b, Extended x) { return x_zu_Pixel(Logische_Breite(b), x); }
+int py(const QPaintDevice& b, Extended y) { return y_zu_Pixel(Logische_Hoehe(b), y); }
 
 // A bar in world coordinates: white first, so a hatch pattern shows on white.
 void Balken(QPaintDevice& bild, Extended x1, Extended x2, Extended y) {
@@ -48,7 +48,7 @@ void Saeulen_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte, Extend
 
 void Grundlinie_zeichnen(QPaintDevice& bild) {
     const int y = py(bild, 0);
-    Linie_zeichnen(bild, 0, y, bild.width() - 1, y, Stiftstil::durchgezogen, 1, Farbe_schwarz);
+    Linie_zeichnen(bild, 0, y, Logische_Breite(bild) - 1, y, Stiftstil::durchgezogen, 1, Farbe_schwarz);
 }
 
 void Histogramm_zeichnen(QPaintDevice& bild, std::span<const TPunkt> klassen, std::span<const Extended> h) {
@@ -84,7 +84,7 @@ void Boxplot_zeichnen(QPaintDevice& bild, const TKennzahlen& z, const TWertpaare
         const int unten = py(bild, g - 0.5L);
         for (const TWertpaar& p : daten) {
             // Never more dots than could stand in the picture's height.
-            const long long n = std::min<long long>(std::llround(p.h), bild.height() + 1);
+            const long long n = std::min<long long>(std::llround(p.h), Logische_Hoehe(bild) + 1);
             for (long long i = 1; i <= n; ++i)
                 Punktsymbol_zeichnen(bild, px(bild, p.x), unten - int(i) * std::max(schritt, 1));
         }
@@ -98,7 +98,7 @@ void Kreisdiagramm_zeichnen(QPaintDevice& bild, const TKreis& kreis, const std::
     {
         QPainter maler(&bild);
         Maler_vorbereiten(maler);
-        maler.setPen(Stift(Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite, Marken.Linienfarbe));
+        Stift_setzen(maler, Stift(Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite, Marken.Linienfarbe));
         Extended W = 0;
         for (size_t i = 0; i < sektoren.size(); ++i) {
             maler.setBrush(Pinsel(Marken.Fuellmuster, Farbe_nach_Index(int(i))));

@@ -13,11 +13,11 @@ constexpr uint32_t Gruen = 0x008000, Kastanie = 0x000080, Grau = 0x808080, Rot =
                    Lila = 0x800080, Hellblau = 0xFF8080, Blau = 0xFF0000, Tuerkis = 0xFFFF00;
 
 QPoint Pixel(const QPaintDevice& bild, TPunkt P) {
-    return {x_zu_Pixel(bild.width(), P.x), y_zu_Pixel(bild.height(), P.y)};
+    return {x_zu_Pixel(Logische_Breite(bild), P.x), y_zu_Pixel(Logische_Hoehe(bild), P.y)};
 }
 
 void Strecke(QPainter& maler, const QPaintDevice& bild, TPunkt P, TPunkt Q, Stiftstil stil, int breite, uint32_t farbe) {
-    maler.setPen(Stift(stil, breite, farbe));
+    Stift_setzen(maler, Stift(stil, breite, farbe));
     const QPoint p = Pixel(bild, P), q = Pixel(bild, Q);
     Linie(maler, p.x(), p.y(), q.x(), q.y());
 }
@@ -45,7 +45,7 @@ void Drehbogen(QPainter& maler, const QPaintDevice& bild, TPunkt M, TPunkt P, TP
     // Start and end on the same ray: a full turn sweeps the whole circle, no turn nothing.
     if (spanne < 1.0 / 16) spanne = std::fmod(double(alpha), 360.0) == 0 && alpha != 0 ? 360 : 0;
     if (spanne == 0) return;
-    maler.setPen(Stift(Stiftstil::gepunktet, 1, Farbe_schwarz));
+    Stift_setzen(maler, Stift(Stiftstil::gepunktet, 1, Farbe_schwarz));
     maler.setBrush(Qt::NoBrush);
     maler.drawArc(QRect(m.x() - r, m.y() - r, 2 * r, 2 * r), int(std::lround(Bildwinkel(m, p) * 16)),
                   int(std::lround(spanne * 16)));
@@ -134,7 +134,7 @@ void Hoehen(QPainter& maler, const QPaintDevice& bild, const TDreieck& d) {
 
 void Kreis_um(QPainter& maler, const QPaintDevice& bild, TPunkt M, Extended radius, uint32_t farbe) {
     const QPoint m = Pixel(bild, M);
-    const int r = x_zu_Pixel(bild.width(), radius) - x_zu_Pixel(bild.width(), 0);
+    const int r = x_zu_Pixel(Logische_Breite(bild), radius) - x_zu_Pixel(Logische_Breite(bild), 0);
     Kreis(maler, m.x(), m.y(), r, Muster_leer, Stiftstil::durchgezogen, 2, Farbe_weiss, farbe);
 }
 
@@ -202,7 +202,7 @@ void Baum_zeichnen(QPaintDevice& bild, const TBaum& baum, const TBaumstil& stil)
         const bool wurzel = k.Vater < 0;
         const int vx = wurzel ? baum.Wurzel_x : baum.Knoten[size_t(k.Vater)].x;
         const int vy = wurzel ? baum.Wurzel_y : baum.Knoten[size_t(k.Vater)].y;
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, farbe(k)));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, farbe(k)));
         Linie(maler, vx, vy, k.x, k.y);
     }
     const QFont knotenschrift = Schrift("arial", 10, Schriftstil::normal);
@@ -226,7 +226,7 @@ void Baum_zeichnen(QPaintDevice& bild, const TBaum& baum, const TBaumstil& stil)
         const std::string zaehler = std::to_string(k.Pfadzaehler);
         const int C = int(7 * zaehler.size()) / 2;
         Text(maler, k.x - C, k.y + 15, Qtext(zaehler), kleine, true, Farbe_schwarz);
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
         Linie(maler, k.x - B, k.y + 29, k.x + B - 1, k.y + 29);
         Text(maler, k.x - B, k.y + 30, Qtext(baum.Nenner_Text), kleine, true, Farbe_schwarz);
     }

@@ -31,7 +31,7 @@ struct Netz {
     void Strich(QPoint bis, bool pfeil) {
         const int breite = Linienbreite(v.Linienart);
         if (!pfeil) {
-            maler.setPen(Stift(Stiftstil::durchgezogen, breite, v.Linienfarbe));
+            Stift_setzen(maler, Stift(Stiftstil::durchgezogen, breite, v.Linienfarbe));
             maler.drawLine(stift, bis);
             stift = bis;
             return;
@@ -59,7 +59,7 @@ struct Netz {
     // Dotted black line from the point (w; w) of the diagonal to just below the x axis.
     void Lot(Extended wert) {
         const int spalte = x_zu_Pixel(w, wert);
-        maler.setPen(Stift(Stiftstil::gepunktet, 1, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::gepunktet, 1, Farbe_schwarz));
         maler.drawLine(spalte, y_zu_Pixel(h, wert), spalte, y_zu_Pixel(h, 0) + 6);
     }
 
@@ -87,7 +87,7 @@ Spinnwebende Spinnweb_zeichnen(QPaintDevice& bild, const Folge& folge, const Spi
 
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    Netz netz{maler, v, bild.width(), bild.height(), QPoint()};
+    Netz netz{maler, v, Logische_Breite(bild), Logische_Hoehe(bild), QPoint()};
     const std::vector<TPunkt>& y = folge.Glieder;
     netz.stift = QPoint(x_zu_Pixel(netz.w, y[0].y), y_zu_Pixel(netz.h, 0));
     const int text_x = x_zu_Pixel(netz.w, 0);
@@ -131,7 +131,7 @@ Spinnwebende Spinnweb_zeichnen(QPaintDevice& bild, const Folge& folge, const Spi
 }
 
 void Bifurkation_zeichnen(QPaintDevice& bild, const std::vector<uint8_t>& pixel, uint32_t farbe) {
-    const int w = bild.width(), h = bild.height();
+    const int w = Logische_Breite(bild), h = Logische_Hoehe(bild);
     if (pixel.size() != size_t(w) * size_t(h)) return;
     // The marks go into a transparent layer of the picture's size, laid over it in one
     // go: exact pixels on a bitmap, one embedded image in a vector file.
@@ -156,7 +156,7 @@ long long Kurvenschar_zeichnen(QPaintDevice& bild, const Kurvenvorgabe& v, uint3
     const std::vector<Extended> ts = Kurvenparameter(v.k1, v.k2, v.dt, gekappt, hoechstens);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    const int w = bild.width(), h = bild.height();
+    const int w = Logische_Breite(bild), h = Logische_Hoehe(bild);
     std::vector<QPoint> zug;
     zug.reserve(ts.size());
     auto zug_zeichnen = [&] {
@@ -165,7 +165,7 @@ long long Kurvenschar_zeichnen(QPaintDevice& bild, const Kurvenvorgabe& v, uint3
         zug.clear();
     };
     for (size_t i = 0; i < familie.size(); ++i) {
-        maler.setPen(Stift(farbig ? Farbe_nach_Index(int(i)) : farbe, linienart));
+        Stift_setzen(maler, Stift(farbig ? Farbe_nach_Index(int(i)) : farbe, linienart));
         const Kurvenpunkte k = Kurve_abtasten(v, familie[i], ts);
         for (size_t j = 0; j < ts.size(); ++j) {
             if (!k.ok[j]) {

@@ -56,6 +56,13 @@ QBrush Pinsel(int muster, uint32_t farbe) {
     return QBrush(Farbe_Qt(farbe), Muster[muster]);
 }
 
+void Stift_setzen(QPainter& maler, QPen stift) {
+    // At ratio 1 the cosmetic stepper keeps its exact pixels; above it a pen of width 1
+    // in logical units covers the same width as at ratio 1.
+    if (stift.isCosmetic() && maler.device() && maler.device()->devicePixelRatio() != 1) stift.setCosmetic(false);
+    maler.setPen(stift);
+}
+
 void Linie(QPainter& maler, int x1, int y1, int x2, int y2) { maler.drawLine(x1, y1, x2, y2); }
 
 void Vieleck(QPainter& maler, const QPoint* ecken, int n) {
@@ -91,7 +98,7 @@ void Kreis(QPainter& maler, int x, int y, int r, int muster, Stiftstil stil, int
         }
         return;
     }
-    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     maler.setBrush(Pinsel(muster, fuellfarbe));
     maler.drawEllipse(QRect(x - r, y - r, 2 * r, 2 * r));
     maler.setBrush(Qt::NoBrush);
@@ -107,19 +114,19 @@ void Punktsymbol(QPainter& maler, int x, int y, int art, int r, uint32_t farbe) 
     case 0: Kreis(maler, x, y, r, Muster_voll, Stiftstil::durchgezogen, 2, Farbe_weiss, farbe); break;
     case 1: Kreis(maler, x, y, r, Muster_voll, Stiftstil::durchgezogen, 2, farbe, farbe); break;
     case 2:
-        maler.setPen(Stift(Stiftstil::durchgezogen, 2, farbe));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 2, farbe));
         maler.drawLine(x - r, y - r, x + r, y + r);
         maler.drawLine(x - r, y + r, x + r, y - r);
         break;
     case 3: {
-        maler.setPen(Stift(Stiftstil::durchgezogen, 2, farbe));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 2, farbe));
         maler.setBrush(Qt::NoBrush);
         const QPoint ecken[] = {{x - r, y - r}, {x - r, y + r}, {x + r, y + r}, {x + r, y - r}};
         Vieleck(maler, ecken, 4);
         break;
     }
     default:
-        maler.setPen(Stift(Stiftstil::durchgezogen, 2, farbe));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 2, farbe));
         maler.drawLine(x - r - 1, y, x + r, y);
         maler.drawLine(x, y - r - 1, x, y + r);
         break;
@@ -140,7 +147,7 @@ void Pfeil(QPainter& maler, int x1, int y1, int x2, int y2, int a, int b, int mu
     };
     const QPoint links = ecke(phi), rechts = ecke(-phi);
     const QPoint mitte((links.x() + rechts.x()) / 2, (links.y() + rechts.y()) / 2);
-    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     maler.drawLine(x1, y1, mitte.x(), mitte.y());
     maler.setBrush(Pinsel(muster, fuellfarbe));
     const QPoint kopf[] = {{x2, y2}, links, rechts};
@@ -150,12 +157,26 @@ void Pfeil(QPainter& maler, int x1, int y1, int x2, int y2, int a, int b, int mu
 
 // ---- images and text ------------------------------------------------------------
 
-QImage Bild_erzeugen(int breite, int hoehe) {
-    QImage bild(breite > 0 ? breite : 1, hoehe > 0 ? hoehe : 1, QImage::Format_RGB32);
+QImage Bild_erzeugen(int breite, int hoehe, double verhaeltnis) {
+    if (!(verhaeltnis >= 1 && verhaeltnis <= 8)) verhaeltnis = 1;
+    const int b = breite > 0 ? breite : 1, h = hoehe > 0 ? hoehe : 1;
+    QImage bild(qRound(b * verhaeltnis), qRound(h * verhaeltnis), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(verhaeltnis);
+    // Dots per metre stay logical: fonts get the same logical size at every ratio.
     bild.setDotsPerMeterX(Punkte_pro_Meter);
     bild.setDotsPerMeterY(Punkte_pro_Meter);
     bild.fill(Qt::white);
     return bild;
+}
+
+int Logische_Breite(const QPaintDevice& bild) {
+    if (auto* image = dynamic_cast<const QImage*>(&bild)) return qRound(image->deviceIndependentSize().width());
+    return bild.width();
+}
+
+int Logische_Hoehe(const QPaintDevice& bild) {
+    if (auto* image = dynamic_cast<const QImage*>(&bild)) return qRound(image->deviceIndependentSize().height());
+    return bild.height();
 }
 
 void Bild_fuellen(QPaintDevice& bild, uint32_t farbe) {
@@ -166,7 +187,7 @@ void Bild_fuellen(QPaintDevice& bild, uint32_t farbe) {
         return;
     }
     QPainter maler(&bild);
-    maler.fillRect(QRect(0, 0, bild.width(), bild.height()), Farbe_Qt(farbe));
+    maler.fillRect(QRect(0, 0, Logische_Breite(bild), Logische_Hoehe(bild)), Farbe_Qt(farbe));
 }
 
 void Text_ausgeben(QPaintDevice& bild, int x, int y, const std::string& text, const std::string& schrift,
@@ -201,7 +222,7 @@ QPen Stift(uint32_t farbe, int linienart) {
                  farbe);
 }
 
-void Stift_setzen(QPainter& maler, uint32_t farbe, int linienart) { maler.setPen(Stift(farbe, linienart)); }
+void Stift_setzen(QPainter& maler, uint32_t farbe, int linienart) { Stift_setzen(maler, Stift(farbe, linienart)); }
 
 int Kurven_Linienart(int linienart) { return linienart == 4 ? 1 : linienart == 5 ? 3 : linienart; }
 
@@ -216,7 +237,7 @@ void Linie_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, Stiftsti
                     uint32_t farbe) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    maler.setPen(Stift(stil, breite, farbe));
+    Stift_setzen(maler, Stift(stil, breite, farbe));
     maler.drawLine(x1, y1, x2, y2);
 }
 
@@ -234,7 +255,7 @@ void Rechteck_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int m
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     maler.setBrush(Pinsel(muster, fuellfarbe));
-    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     if (stil == Stiftstil::unsichtbar)
         maler.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)));   // the fill alone covers x1..x2
     else
@@ -254,7 +275,7 @@ void Vieleck_zeichnen(QPaintDevice& bild, std::span<const QPoint> ecken, int mus
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     maler.setBrush(Pinsel(muster, fuellfarbe));
-    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     Vieleck(maler, ecken.data(), int(ecken.size()));
 }
 
@@ -265,7 +286,7 @@ void Ellipse_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int mu
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
     maler.setBrush(Pinsel(muster, fuellfarbe));
-    maler.setPen(Stift(stil, breite, stiftfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     maler.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2, y2)));
 }
 
@@ -284,7 +305,7 @@ void Punktsymbol_zeichnen(QPaintDevice& bild, int x, int y) {
 void Punkte_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    const int w = bild.width(), h = bild.height();
+    const int w = Logische_Breite(bild), h = Logische_Hoehe(bild);
     auto pixel = [&](const TPunkt& p) { return QPoint(x_zu_Pixel(w, p.x), y_zu_Pixel(h, p.y)); };
     if (Marken.DatenPkte_verbinden) {
         const int art = Marken.Verbindungsart;
@@ -295,7 +316,7 @@ void Punkte_zeichnen(QPaintDevice& bild, std::span<const TPunkt> punkte) {
                 Pfeil(maler, a.x(), a.y(), b.x(), b.y(), 4, 15, Muster_voll, Stiftstil::durchgezogen, farbe,
                       Linienbreite(art), farbe);
             } else {
-                maler.setPen(Stift(farbe, art));
+                Stift_setzen(maler, Stift(farbe, art));
                 maler.drawLine(a, b);
             }
         }
@@ -311,10 +332,10 @@ void Linienvorschau_zeichnen(QPaintDevice& bild, uint32_t farbe, int linienart) 
     Bild_fuellen(bild, Farbe_weiss);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    maler.setPen(Stift(farbe, linienart));
+    Stift_setzen(maler, Stift(farbe, linienart));
     maler.drawLine(1, 4, 25, 4);
     if (linienart == 4 || linienart == 5) {
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, farbe));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, farbe));
         maler.setBrush(Farbe_Qt(farbe));
         const QPoint kopf[] = {{25, 4}, {15, 1}, {15, 7}};
         Vieleck(maler, kopf, 3);
@@ -333,10 +354,10 @@ void Linienart_Vorschau(QPainter& maler, const QRect& zelle, int item, bool foku
     maler.save();
     Zelle_vorbereiten(maler, zelle, fokus);
     const int l = zelle.left(), o = zelle.top();
-    maler.setPen(Stift(Marken.Linienfarbe, item));
+    Stift_setzen(maler, Stift(Marken.Linienfarbe, item));
     if (item == 4 || item == 5) {
         maler.drawLine(l + 3, o + 7, l + 22, o + 7);
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, Marken.Linienfarbe));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Marken.Linienfarbe));
         maler.setBrush(Farbe_Qt(Marken.Linienfarbe));
         const QPoint kopf[] = {{l + 30, o + 7}, {l + 21, o + 4}, {l + 21, o + 10}};
         Vieleck(maler, kopf, 3);
@@ -359,7 +380,7 @@ void Fuellmuster_Vorschau(QPainter& maler, const QRect& zelle, int item, bool fo
     Zelle_vorbereiten(maler, zelle, fokus);
     const int l = zelle.left(), o = zelle.top();
     maler.setBrush(Pinsel(item, Marken.Fuellfarbe));
-    maler.setPen(Stift(Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite, Marken.Linienfarbe));
+    Stift_setzen(maler, Stift(Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite, Marken.Linienfarbe));
     maler.drawRect(l + 3, o + 1, 26, 12);
     maler.restore();
 }

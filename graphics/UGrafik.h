@@ -70,8 +70,14 @@ extern Markeneinstellungen Marken;
 
 // --- images and text -------------------------------------------------------
 
-// An RGB32 image at 96 dpi (so point sizes come out as intended), filled white.
-QImage Bild_erzeugen(int breite, int hoehe);
+// An RGB32 image at 96 dpi (so point sizes come out as intended), filled white, of
+// breite x hoehe logical pixels held at the screen's device pixel ratio: it has ratio
+// times as many pixels each way, and painters on it draw in logical coordinates.
+QImage Bild_erzeugen(int breite, int hoehe, double verhaeltnis = 1);
+// The size in logical pixels, the unit of every coordinate drawn into a picture
+// (a bitmap reports its pixels, every other device its logical size already).
+int Logische_Breite(const QPaintDevice& bild);
+int Logische_Hoehe(const QPaintDevice& bild);
 void Bild_fuellen(QPaintDevice& bild, uint32_t farbe);
 inline void Image_loeschen(QPaintDevice& bild) { Bild_fuellen(bild, Farbe_weiss); }
 

@@ -50,12 +50,12 @@ void Raster_zeichnen(QPainter& maler, int w, int h) {
     const KOS_Einstellungen& s = KOS_Stil;
     if (!s.Raster_an) return;
     const int teilung = s.Rasterteilung > 0 ? s.Rasterteilung : 1;
-    maler.setPen(Stift(s.Rasterstil, 1, s.Rasterfarbe));
+    Stift_setzen(maler, Stift(s.Rasterstil, 1, s.Rasterfarbe));
     Raster(maler, w, h, KOS.xscl / teilung, KOS.yscl / teilung);
     maler.setBrush(Qt::NoBrush);
     maler.drawRect(0, 0, w - 1, h - 1);
     if (s.Grobraster) {
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, Grobrasterfarbe(s.Rasterfarbe)));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Grobrasterfarbe(s.Rasterfarbe)));
         Raster(maler, w, h, KOS.xscl, KOS.yscl);
     }
 }
@@ -81,9 +81,9 @@ void Achsen_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     QFontMetrics fm(beschriftung, maler.device());
     if (s.xAchse_an) {
         const int rechts = x_zu_Pixel(a.w, KOS.xre);
-        maler.setPen(Stift(Stiftstil::durchgezogen, s.Achsenbreite, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, s.Achsenbreite, Farbe_schwarz));
         maler.drawLine(x_zu_Pixel(a.w, KOS.xli), a.zeile, rechts - L, a.zeile);
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
         maler.setBrush(Qt::black);
         const QPoint spitze[] = {{rechts, a.zeile}, {rechts - L, a.zeile - B}, {rechts - L, a.zeile + B}};
         Vieleck(maler, spitze, 3);
@@ -94,9 +94,9 @@ void Achsen_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     }
     if (s.yAchse_an) {
         const int oben = y_zu_Pixel(a.h, KOS.yo);
-        maler.setPen(Stift(Stiftstil::durchgezogen, s.Achsenbreite, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, s.Achsenbreite, Farbe_schwarz));
         maler.drawLine(a.spalte, y_zu_Pixel(a.h, KOS.yu), a.spalte, oben + L);
-        maler.setPen(Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
+        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Farbe_schwarz));
         maler.setBrush(Qt::black);
         const QPoint spitze[] = {{a.spalte, oben}, {a.spalte - B, oben + L}, {a.spalte + B, oben + L}};
         Vieleck(maler, spitze, 3);
@@ -255,14 +255,14 @@ void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
     if (s.xAchse_an && cx > 0) {
         const auto striche = Striche(KOS.xli, KOS.xre, cx, s.yAchse_an, [&](Extended x) { return x_zu_Pixel(a.w, x); },
                                      [&](int sp) { return sp >= a.w - 11; });
-        maler.setPen(strich);
+        Stift_setzen(maler, strich);
         for (const Strich& st : striche) maler.drawLine(st.pixel, a.zeile - 3, st.pixel, a.zeile + 3);
         beschriften(striche, cx, cx / (KOS.xre - KOS.xli) * (a.w - 1), true);
     }
     if (s.yAchse_an && cy > 0) {
         const auto striche = Striche(KOS.yu, KOS.yo, cy, s.xAchse_an, [&](Extended y) { return y_zu_Pixel(a.h, y); },
                                      [](int z) { return z <= 11; });
-        maler.setPen(strich);
+        Stift_setzen(maler, strich);
         for (const Strich& st : striche) maler.drawLine(a.spalte - 3, st.pixel, a.spalte + 3, st.pixel);
         beschriften(striche, cy, cy / (KOS.yo - KOS.yu) * (a.h - 1), false);
     }
@@ -275,8 +275,8 @@ void KOS_zeichnen(QPaintDevice& bild) {
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
     Achsenkreuz a;
-    a.w = bild.width();
-    a.h = bild.height();
+    a.w = Logische_Breite(bild);
+    a.h = Logische_Hoehe(bild);
     Raster_zeichnen(maler, a.w, a.h);
     a.spalte = x_zu_Pixel(a.w, Achsenlage(KOS.xli, KOS.xre, KOS.Bildbreite_cm > 0 ? KOS.Bildbreite_cm : 16));
     a.zeile = y_zu_Pixel(a.h, Achsenlage(KOS.yu, KOS.yo, KOS.Bildtiefe_cm > 0 ? KOS.Bildtiefe_cm : 16));

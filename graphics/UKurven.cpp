@@ -183,7 +183,7 @@ struct Kurvenzug {
             stift = Pixel(x + dx, nach.wert) + QPoint(1, 0);
             abgesetzt = false;
         }
-        maler.setPen(Stift(farbe, linienart));
+        Stift_setzen(maler, Stift(farbe, linienart));
     }
 };
 
@@ -373,8 +373,8 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
             return false;
         }
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
-        maler.setPen(Stift(f, linienart));
-        Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, bild.width(), bild.height(), true, QPoint(), zufall};
+        Stift_setzen(maler, Stift(f, linienart));
+        Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, Logische_Breite(bild), Logische_Hoehe(bild), true, QPoint(), zufall};
         const bool weiter = art == Kurve_Integralfunktion ? Integralfunktion(zug, start, ende, dx, bereich.u)
                                                           : Punkte_ueber_Intervall(zug, start, ende, dx);
         if (!weiter) {
@@ -388,11 +388,11 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
 
 void Senkrechte_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe, int linienart) {
     const Extended a = Term_auswerten(term, 0, 0);
-    const int spalte = x_zu_Pixel(bild.width(), a);
+    const int spalte = x_zu_Pixel(Logische_Breite(bild), a);
     QPainter maler(&bild);
     Maler_vorbereiten(maler);
-    maler.setPen(Stift(farbe, linienart));
-    maler.drawLine(spalte, 0, spalte, bild.height());
+    Stift_setzen(maler, Stift(farbe, linienart));
+    maler.drawLine(spalte, 0, spalte, Logische_Hoehe(bild));
 }
 
 namespace {

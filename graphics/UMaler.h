@@ -14,6 +14,9 @@ void Maler_vorbereiten(QPainter& maler);
 
 QFont Schrift(const std::string& name, int groesse, Schriftstil stil);
 QPen Stift(Stiftstil stil, int breite, uint32_t farbe);
+// Sets the pen; a one-pixel (cosmetic) pen stays one logical pixel wide on a device of
+// higher pixel ratio instead of shrinking to one device pixel.
+void Stift_setzen(QPainter& maler, QPen stift);
 QBrush Pinsel(int muster, uint32_t farbe);
 inline QString Qtext(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 

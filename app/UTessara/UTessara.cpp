@@ -90,30 +90,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     Ausgabe_einrichten();
     Ansicht_einrichten();
     Maus_einrichten();
-    if (!Bildschirm_ausreichend()) return;
+    Bildschirm_einrichten();
     Standard_Werte_einstellen();
 }
 
 TForm1::~TForm1() = default;
 
 TBild* TForm1::Image1() const { return ui->Image1; }
-
-bool TForm1::Bildschirm_pruefen(QSize groesse) {
-    if (groesse.width() >= 1080 && groesse.height() >= 680) return true;
-    Dialog().Meldung("Bildschirm zu klein");
-    return false;
-}
-
-bool TForm1::Bildschirm_ausreichend() {
-    QScreen* schirm = QGuiApplication::primaryScreen();
-    // The offscreen platform (tests, headless pictures) has no real screen to measure.
-    if (!schirm || QGuiApplication::platformName() == QLatin1String("offscreen")) return true;
-    if (Bildschirm_pruefen(schirm->size())) return true;
-    beenden_ohne_frage_ = true;
-    // The event loop has not started yet: end it as soon as it does.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    return false;
-}
 
 void TForm1::Felder_einrichten() {
     for (size_t i = 0; i < std::size(Feldregeln); ++i) {

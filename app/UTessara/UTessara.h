@@ -31,8 +31,14 @@ public:
     TBild* Image1() const;
     // Every default of the program, in the order the reset relies on; ends with a Plot.
     void Standard_Werte_einstellen();
-    // At least 1080 x 680 pixels; otherwise "Bildschirm zu klein" and false.
+    // At least 1080 x 680 logical pixels; otherwise Meldung_Bildschirm_klein and false.
     static bool Bildschirm_pruefen(QSize groesse);
+    inline static constexpr const char* Meldung_Bildschirm_klein =
+        "Bildschirm zu klein: das Fenster braucht 1080 × 680 Bildpunkte und wird darum mit Rollbalken gezeigt.";
+    // For a screen of this logical size: a smaller one than 1080 x 680 gets the message,
+    // and the window's fixed layout moves into a scroll area that fits the screen
+    // (UTessara_Bildschirm.cpp). False then.
+    bool Bildschirm_anpassen(QSize schirm);
     // Reads a constant term from the field; on failure the focus goes back to it.
     bool Zahl_aus_Edit(QLineEdit* feld, Extended& wert);
     // The point colour as the colour panel would set it (for windows that draw with it).
@@ -263,7 +269,7 @@ private:
     void Ausgabe_einrichten();
     void Felder_einrichten();
     void Grafiken_einrichten();
-    bool Bildschirm_ausreichend();
+    void Bildschirm_einrichten();
     bool Taste_filtern(QLineEdit* feld, QKeyEvent* taste);
     void Feld_verlassen(QLineEdit* feld);
     void Fokus_zurueck(QLineEdit* feld);

@@ -55,13 +55,17 @@ void TForm1::Ausgabe_einrichten() {
     connect(speichern, &QShortcut::activated, this, &TForm1::Grafik_speichern);
     auto* drucken = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     connect(drucken, &QShortcut::activated, this, &TForm1::Grafik_drucken);
+    // On a screen of another pixel ratio the picture arrives resampled; when it holds
+    // nothing but the last Plot it is drawn anew, sharp at the new ratio.
+    connect(Image1(), &TBild::Verhaeltnis_gewechselt, this, [this](bool unveraendert) {
+        if (unveraendert && Bild_loeschen_an()) SpeedButton_PlotClick();
+    });
 }
 
 void TForm1::Grafik_zeichnen(QPaintDevice& geraet) { Plot_zeichnen(geraet, Plotauftrag_lesen()); }
 
 Bildmass TForm1::Grafik_Mass() const {
-    const QImage& bild = Image1()->Bild();
-    return {bild.size(), double(KOS.Bildbreite_cm), double(KOS.Bildtiefe_cm)};
+    return {Image1()->Groesse(), double(KOS.Bildbreite_cm), double(KOS.Bildtiefe_cm)};
 }
 
 void TForm1::Grafik_in_Zwischenablage() {

@@ -117,7 +117,7 @@ void TForm1::SpeedButton_Flaeche_schraffierenClick() {
     if (Hauptfenster.aStart > Hauptfenster.bEnde) std::swap(Hauptfenster.aStart, Hauptfenster.bEnde);
     const Extended a = Hauptfenster.aStart, b = Hauptfenster.bEnde, t = Werkzeug_t();
     QImage& bild = ui->Image1->Bild();
-    const int breite = bild.width(), hoehe = bild.height();
+    const int breite = Logische_Breite(bild), hoehe = Logische_Hoehe(bild);
     const Extended dx = (KOS.xre - KOS.xli) / KOS.Bildbreite * (ui->CheckBox_Grobschraffur->isChecked() ? 6 : 2);
     const bool f_und_g = ui->CheckBox_Schar_f_zeichnen->isChecked() && ui->CheckBox_Schar_g_zeichnen->isChecked();
     const std::string unten = f_und_g ? Text(ui->Edit_fSchar) : *term;
@@ -161,7 +161,7 @@ void TForm1::SpeedButton_U_O_Tr_SummeClick() {
     if (!s.ok) return Dialog().Meldung("Summen nicht berechenbar: " + *term + " ist im Intervall " +
                                        Intervall_als_Text(a, b) + " nicht überall definiert !");
     QImage& bild = ui->Image1->Bild();
-    const int breite = bild.width(), hoehe = bild.height();
+    const int breite = Logische_Breite(bild), hoehe = Logische_Hoehe(bild);
     const int abstand = x_zu_Pixel(breite, b) - x_zu_Pixel(breite, a);
     const bool zeichnen = abstand >= *n;
     if (zeichnen) {
@@ -212,7 +212,7 @@ void TForm1::SpeedButton_RotationsintegralClick() {
     if (f && g) text += "\rV_f_g = " + Volumen_als_Text(std::fabs(v_g - v_f), fix, P, D);
 
     QImage& bild = ui->Image1->Bild();
-    const int breite = bild.width(), hoehe = bild.height();
+    const int breite = Logische_Breite(bild), hoehe = Logische_Hoehe(bild);
     for (int kurve = 0; kurve < 2; ++kurve) {
         if (!(kurve == 0 ? f : g)) continue;
         const std::string term = Text(kurve == 0 ? ui->Edit_fSchar : ui->Edit_gSchar);

@@ -41,13 +41,13 @@ std::string Geradentext(Extended m, Extended n) {
 }
 
 void Weltlinie(QPaintDevice& bild, Extended x1, Extended y1, Extended x2, Extended y2, uint32_t farbe) {
-    Linie_zeichnen(bild, x_zu_Pixel(bild.width(), x1), y_zu_Pixel(bild.height(), y1), x_zu_Pixel(bild.width(), x2),
-                   y_zu_Pixel(bild.height(), y2), Stiftstil::durchgezogen, KOS_Stil.Achsenbreite, farbe);
+    Linie_zeichnen(bild, x_zu_Pixel(Logische_Breite(bild), x1), y_zu_Pixel(Logische_Hoehe(bild), y1), x_zu_Pixel(Logische_Breite(bild), x2),
+                   y_zu_Pixel(Logische_Hoehe(bild), y2), Stiftstil::durchgezogen, KOS_Stil.Achsenbreite, farbe);
 }
 
 // The mark of the point a tangent or normal touches: radius 4, filled blue.
 void Beruehrpunkt(QPaintDevice& bild, Extended x, Extended y) {
-    Kreis_zeichnen(bild, x_zu_Pixel(bild.width(), x), y_zu_Pixel(bild.height(), y), 4, Muster_voll,
+    Kreis_zeichnen(bild, x_zu_Pixel(Logische_Breite(bild), x), y_zu_Pixel(Logische_Hoehe(bild), y), 4, Muster_voll,
                    Stiftstil::durchgezogen, 1, Farbe_blau, Marken.Punktfarbe);
 }
 
@@ -73,7 +73,7 @@ void TForm1::SpeedButton_SekanteClick() {
     QImage& bild = ui->Image1->Bild();
     Kurve_zeichnen(bild, E, Farbe_Sekante, 1, Kurve_Funktion, Hauptfenster.xaSchar, Hauptfenster.xeSchar, Schar);
     for (auto [x, y] : {std::pair{a, ya}, std::pair{b, yb}})
-        Kreis_zeichnen(bild, x_zu_Pixel(bild.width(), x), y_zu_Pixel(bild.height(), y), 3, Muster_voll,
+        Kreis_zeichnen(bild, x_zu_Pixel(Logische_Breite(bild), x), y_zu_Pixel(Logische_Hoehe(bild), y), 3, Muster_voll,
                        Stiftstil::durchgezogen, 2, Farbe_weiss, Marken.Punktfarbe);
     if (ui->CheckBox_mit_Steigungsdreieck->isChecked()) {
         Weltlinie(bild, a, ya, b, ya, Farbe_Sekantendreieck);
@@ -161,7 +161,7 @@ void TForm1::SpeedButton_KruemmungskreisClick() {
     constexpr Extended pi = std::numbers::pi_v<Extended>;
     for (int i = 0; i <= 1440; ++i) {
         const Extended s = -pi + i * pi / 720;
-        ecken.emplace_back(x_zu_Pixel(bild.width(), xm + r * std::cos(s)), y_zu_Pixel(bild.height(), ym + r * std::sin(s)));
+        ecken.emplace_back(x_zu_Pixel(Logische_Breite(bild), xm + r * std::cos(s)), y_zu_Pixel(Logische_Hoehe(bild), ym + r * std::sin(s)));
     }
     Vieleck_zeichnen(bild, ecken, Muster_leer, Stiftstil::durchgezogen,
                      Linienbreite(Kurven_Linienart(Marken.Linienart)), Marken.Linienfarbe, Marken.Linienfarbe);

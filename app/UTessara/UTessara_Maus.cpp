@@ -208,7 +208,7 @@ void TForm1::Zoomrahmen_beenden() {
     rahmen_an_ = false;
     const QImage& bild = ui->Image1->Bild();
     Extended xli = 0, xre = 0, yu = 0, yo = 0;
-    if (!KOS_Rahmen(KOS, bild.width(), bild.height(), rahmen_anfang_.x(), rahmen_anfang_.y(), rahmen_ende_.x(),
+    if (!KOS_Rahmen(KOS, Logische_Breite(bild), Logische_Hoehe(bild), rahmen_anfang_.x(), rahmen_anfang_.y(), rahmen_ende_.x(),
                     rahmen_ende_.y(), xli, xre, yu, yo))
         return;
     Hauptfenster.Zoomstufe = 1;

@@ -358,5 +358,6 @@ void TForm1::SpeedButton_PlotClick() {
     // The table points are drawn by the statistics window into this picture.
     if (gezeichnet && !Zeichnen_abgebrochen() && ui->CheckBox_Punkte->isChecked() && Form6)
         Form6->SpeedButton_Punkte_einzeichnenClick();
+    ui->Image1->Stand_merken();
     ui->Image1->update();
 }

@@ -132,7 +132,7 @@ void TForm1::Standard_Werte_einstellen() {
     Gruppe_Haken_und_Listen();        // 10 check boxes, 11 combo boxes and colour panels
     Gruppe_Felder_lesen();            // 12 the leave handlers
     ui->Image1->move(KOS.Bildlinks, KOS.Bildoben);   // 13
-    if (ui->Image1->Bild().size() != QSize(641, 641)) ui->Image1->Neu_anlegen(641, 641);
+    if (ui->Image1->Groesse() != QSize(641, 641)) ui->Image1->Neu_anlegen(641, 641);
     ui->Image1->resize(641, 641);
     SpeedButton_Raster_mittelClick();  // 14: 5 mm grid, then Plot
 }

@@ -127,7 +127,7 @@ void TForm3::SpeedButton_BifurkationClick() {
     if (!Form1) return;
     QImage& bild = Form1->Image1()->Bild();
     const auto antwort = Dialog().Eingabe("Anzahl der Iterationen", "n (>=500) = ",
-                                          std::to_string(2 * (bild.width() - 1)));
+                                          std::to_string(2 * (Logische_Breite(bild) - 1)));
     if (!antwort) return;
     int anzahl = 0;
     // Far more iterations than any picture needs would only hold up the program.
@@ -137,7 +137,7 @@ void TForm3::SpeedButton_BifurkationClick() {
     }
     if (anzahl < Iterationen_min) anzahl = Iterationen_Ersatz;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::vector<uint8_t> pixel = Bifurkation_berechnen(g, Folgen.x_n0, anzahl, bild.width(), bild.height());
+    const std::vector<uint8_t> pixel = Bifurkation_berechnen(g, Folgen.x_n0, anzahl, Logische_Breite(bild), Logische_Hoehe(bild));
     Bifurkation_zeichnen(bild, pixel, Marken.Linienfarbe);
     QApplication::restoreOverrideCursor();
     Form1->Image1()->update();

@@ -55,7 +55,7 @@ void TForm5::BitBtn1Click() {
     if (!Form1) return;
     QImage& bild = Form1->Image1()->Bild();
     Bild_fuellen(bild, Farbe_weiss);
-    if (!Baum_anlegen(ui->ComboBox_Stufenzahl->currentIndex() + 2, Z, N, bild.width() / 2, baum_)) return;
+    if (!Baum_anlegen(ui->ComboBox_Stufenzahl->currentIndex() + 2, Z, N, Logische_Breite(bild) / 2, baum_)) return;
     Baum_zeichnen();
 }
 

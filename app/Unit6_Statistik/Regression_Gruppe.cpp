@@ -82,7 +82,7 @@ void TForm6::SpeedButton_Schwerpunkt_zeichnenClick() {
     }
     const TPunkt s = Schwerpunkt_berechnen(std::span<const TPunkt>(p.data(), size_t(n)));
     QImage& bild = Form1->Image1()->Bild();
-    Punktsymbol_zeichnen(bild, x_zu_Pixel(bild.width(), s.x), y_zu_Pixel(bild.height(), s.y));
+    Punktsymbol_zeichnen(bild, x_zu_Pixel(Logische_Breite(bild), s.x), y_zu_Pixel(Logische_Hoehe(bild), s.y));
     Form1->Image1()->update();
 }
 
@@ -110,9 +110,9 @@ void TForm6::Entfernungen_zeichnen(bool senkrecht) {
     const uint32_t farbe = senkrecht ? Farbe_rot : Gruen;
     for (const TEntfernung& d : e.Punkte) {
         if (!d.definiert) continue;
-        const int px = x_zu_Pixel(bild.width(), d.P.x), py = y_zu_Pixel(bild.height(), d.P.y);
-        const int fx = senkrecht ? px : x_zu_Pixel(bild.width(), d.Fuss);
-        const int fy = senkrecht ? y_zu_Pixel(bild.height(), d.Fuss) : py;
+        const int px = x_zu_Pixel(Logische_Breite(bild), d.P.x), py = y_zu_Pixel(Logische_Hoehe(bild), d.P.y);
+        const int fx = senkrecht ? px : x_zu_Pixel(Logische_Breite(bild), d.Fuss);
+        const int fy = senkrecht ? y_zu_Pixel(Logische_Hoehe(bild), d.Fuss) : py;
         if (!quadrate) {
             Linie_zeichnen(bild, px, py, fx, fy, Stiftstil::durchgezogen, 1, farbe);
         } else if (senkrecht) {   // to the right when the curve passes above the point
@@ -166,8 +166,8 @@ void TForm6::SpeedButton_TrassierungClick() {
     QImage& bild = Form1->Image1()->Bild();
     Kurve_zeichnen(bild, s.Term, Farbe_rot, 2, Kurve_Funktion, p[1].x, p[2].x, Schar);
     auto strecke = [&](const TPunkt& a, const TPunkt& b) {
-        Linie_zeichnen(bild, x_zu_Pixel(bild.width(), a.x), y_zu_Pixel(bild.height(), a.y),
-                       x_zu_Pixel(bild.width(), b.x), y_zu_Pixel(bild.height(), b.y), Stiftstil::durchgezogen, 2,
+        Linie_zeichnen(bild, x_zu_Pixel(Logische_Breite(bild), a.x), y_zu_Pixel(Logische_Hoehe(bild), a.y),
+                       x_zu_Pixel(Logische_Breite(bild), b.x), y_zu_Pixel(Logische_Hoehe(bild), b.y), Stiftstil::durchgezogen, 2,
                        Farbe_blau);
     };
     strecke(p[0], p[1]);

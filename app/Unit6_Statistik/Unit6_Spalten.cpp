@@ -133,7 +133,7 @@ void TForm6::SpeedButton_Rechteck_einzeichnenClick() {
     QImage* bild = Hauptbild();
     if (!bild) return;
     const TPunkt a = Arbeitslisten.Punkte[0], b = Arbeitslisten.Punkte[1];
-    const int w = bild->width(), h = bild->height();
+    const int w = Logische_Breite(*bild), h = Logische_Hoehe(*bild);
     Rechteck_zeichnen(*bild, x_zu_Pixel(w, a.x), y_zu_Pixel(h, a.y), x_zu_Pixel(w, b.x), y_zu_Pixel(h, b.y),
                       Marken.Fuellmuster, Marken.Fuell_Linienstil, Marken.Fuell_Linienbreite, Marken.Fuellfarbe,
                       Marken.Linienfarbe);
@@ -168,7 +168,7 @@ void TForm6::SpeedButtonLot_P1_fClick() {
     }
     Tabelle.Melden(TTabellenaenderung::Inhalt);
     QImage& bild = *Hauptbild();
-    const int w = bild.width(), h = bild.height();
+    const int w = Logische_Breite(bild), h = Logische_Hoehe(bild);
     Linie_zeichnen(bild, x_zu_Pixel(w, P.x), y_zu_Pixel(h, P.y), x_zu_Pixel(w, F.x), y_zu_Pixel(h, F.y),
                    Stiftstil::durchgezogen, 1, Farbe_blau);
     Hauptbild_zeigen();
@@ -184,7 +184,7 @@ void TForm6::SpeedButtonMittelpunktABClick() {
     Tabelle.Zelle(2, 3) = Zahl_allgemein(M.y);
     Tabelle.Melden(TTabellenaenderung::Inhalt);
     if (QImage* bild = Hauptbild()) {
-        Punktsymbol_zeichnen(*bild, x_zu_Pixel(bild->width(), M.x), y_zu_Pixel(bild->height(), M.y));
+        Punktsymbol_zeichnen(*bild, x_zu_Pixel(Logische_Breite(*bild), M.x), y_zu_Pixel(Logische_Hoehe(*bild), M.y));
         Hauptbild_zeigen();
     }
 }

@@ -18,6 +18,8 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
@@ -506,7 +508,41 @@ TEST(Form1Bildschirm, ZuKleinerBildschirmWirdGemeldet) {
     for (const Fall& f : faelle) {
         d.meldungen.clear();
         EXPECT_EQ(TForm1::Bildschirm_pruefen(QSize(f.b, f.h)), f.gut) << f.b << "x" << f.h;
-        EXPECT_EQ(d.meldungen, f.gut ? std::vector<std::string>{} : std::vector<std::string>{"Bildschirm zu klein"});
+        EXPECT_EQ(d.meldungen, f.gut ? std::vector<std::string>{} : std::vector<std::string>{TForm1::Meldung_Bildschirm_klein});
+    }
+}
+
+// A 1000 x 600 screen: the window starts, with one message, its fixed layout inside a
+// scroll area that fits the screen; a large screen changes nothing.
+TEST(Form1Bildschirm, KleinerBildschirmZeigtDasFensterMitRollbalken) {
+    struct Fall { QSize schirm; bool passt; } faelle[] = {{QSize(1000, 600), false}, {QSize(1280, 800), true}};
+    for (const Fall& f : faelle) {
+        Fenster_erzeugen();
+        Skript_Dialoge d;
+        auto* bild = Form1->Image1();
+        const QPoint ort = bild->pos();
+        EXPECT_EQ(Form1->Bildschirm_anpassen(f.schirm), f.passt);
+        EXPECT_EQ(Form1->Bildschirm_anpassen(f.schirm), f.passt) << "a second check changes nothing more";
+        Form1->show();
+        QApplication::processEvents();
+        auto* bereich = Form1->findChild<QScrollArea*>("Form1_Rollbereich");
+        EXPECT_EQ(bereich != nullptr, !f.passt);
+        EXPECT_TRUE(Form1->isVisible());
+        EXPECT_EQ(bild->size(), QSize(641, 641));
+        EXPECT_EQ(bild->pos(), ort) << "the layout stays";
+        if (!f.passt) {
+            EXPECT_EQ(d.meldungen, std::vector<std::string>{TForm1::Meldung_Bildschirm_klein});
+            EXPECT_LE(Form1->width(), 1000);
+            EXPECT_LE(Form1->height(), 600);
+            ASSERT_TRUE(bereich);
+            EXPECT_TRUE(bereich->isAncestorOf(bild));
+            EXPECT_GT(bereich->verticalScrollBar()->maximum(), 0) << "the lower part is reached by scrolling";
+            EXPECT_TRUE(bild->isVisible());
+        } else {
+            EXPECT_TRUE(d.meldungen.empty());
+            EXPECT_EQ(Form1->size(), QSize(1074, 641));
+        }
+        Fenster_freigeben();
     }
 }
 
