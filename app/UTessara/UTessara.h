@@ -203,8 +203,11 @@ public slots:
     void Grafik_drucken();
 
     // --- The analysis buttons' hints (UTessara_Hinweise.cpp): they follow f, g, h,
-    // the sequences window's curve box and the value table's F column.
+    // the sequences window's curve box and the value table's F column. The mode
+    // boxes "T" and "Z" (UTessara_Schalter.cpp) exclude each other.
     void Werkzeughinweise_setzen();
+    void CheckBox_TextmodusClick();
+    void CheckBox_ZoomModusClick();
 
     // --- view and mouse (UTessara_Ansicht.cpp, UTessara_Maus.cpp) ---------------------
 public:

@@ -110,6 +110,18 @@ void TForm1::SpeedButton_Raster_1mmClick() {
     Raster_waehlen(true, 10, false);
 }
 
+// Text and zoom mode exclude each other; what each mode does with the mouse is
+// the picture's business.
+void TForm1::CheckBox_TextmodusClick() {
+    if (ui->CheckBox_Textmodus->isChecked() && ui->CheckBox_ZoomModus->isChecked())
+        ui->CheckBox_ZoomModus->setChecked(false);
+}
+
+void TForm1::CheckBox_ZoomModusClick() {
+    if (ui->CheckBox_ZoomModus->isChecked() && ui->CheckBox_Textmodus->isChecked())
+        ui->CheckBox_Textmodus->setChecked(false);
+}
+
 // --- curve boxes ------------------------------------------------------------------
 
 // Curves never carry arrow heads: an arrow style becomes the plain one of its

@@ -92,7 +92,9 @@ void TForm1::Verbindungen_herstellen() {
         {ui->CheckBox_Integralfunktion, &TForm1::CheckBox_IntegralfunktionClick},
         {ui->CheckBox_Schar_kr_zeichnen, &TForm1::CheckBox_Schar_kr_zeichnenClick},
         {ui->CheckBox_x_gleich_a, &TForm1::CheckBox_x_gleich_aClick},
-        {ui->CheckBox_x_gleich_b, &TForm1::CheckBox_x_gleich_bClick}};
+        {ui->CheckBox_x_gleich_b, &TForm1::CheckBox_x_gleich_bClick},
+        {ui->CheckBox_Textmodus, &TForm1::CheckBox_TextmodusClick},
+        {ui->CheckBox_ZoomModus, &TForm1::CheckBox_ZoomModusClick}};
     // A box's handler runs whenever its state changes, by the user or by the program.
     for (const auto& [box, handler] : haken) connect(box, &QCheckBox::toggled, this, handler);
 

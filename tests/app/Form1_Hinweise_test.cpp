@@ -104,6 +104,21 @@ TEST_F(Form1Hinweise, HinweiseFolgenDenKurvenboxen) {
     EXPECT_EQ(Hinweis("SpeedButton_Flaeche_schraffieren"), "Fläche zwischen g und x-Achse in [a;b] färben");
 }
 
+TEST_F(Form1Hinweise, TextUndZoommodusSchliessenSichAus) {
+    QCheckBox* T = Box1("CheckBox_Textmodus");
+    QCheckBox* Z = Box1("CheckBox_ZoomModus");
+    EXPECT_EQ(T->toolTip().toStdString(), "TextModus ein/aus");
+    EXPECT_EQ(Z->toolTip().toStdString(), "ZoomModus ein/aus");
+    struct Schritt { QCheckBox* box; bool an; bool T_danach, Z_danach; } schritte[] = {
+        {T, true, true, false}, {Z, true, false, true}, {T, true, true, false},
+        {T, false, false, false}, {Z, true, false, true}, {Z, false, false, false}};
+    for (const Schritt& s : schritte) {
+        s.box->setChecked(s.an);
+        EXPECT_EQ(T->isChecked(), s.T_danach);
+        EXPECT_EQ(Z->isChecked(), s.Z_danach);
+    }
+}
+
 // The arrow head of a sample line: (25; 4), (15; 1), (15; 7); (16; 2) lies in it, off the line.
 TEST_F(Form1Hinweise, PfeilprobeNurBeiDerPunktverbindung) {
     struct Fall { const char* box; const char* probe; int art; int eingefroren; bool pfeil; } faelle[] = {
