@@ -19,24 +19,48 @@ namespace {
 // picture (and take long for an absurd scale); such a grid is left out.
 constexpr long long Linien_hoechstens = 5000;
 
+// How grid lines reach the picture. On a raster image a solid one-pixel line along a
+// row or column covers exactly the pixels of a one-pixel-wide rectangle from end to
+// end, and the filled rectangle is a plain memory fill where the line stepper sets
+// pixel after pixel (a 641-pixel picture's default grid spent most of its time there).
+// Dotted pens, wider pens and vector devices keep real lines.
+struct Rasterlinien {
+    QPainter& maler;
+    bool als_Flaeche = false;
+    QColor farbe;
+
+    Rasterlinien(QPainter& m, const QPen& stift) : maler(m) {
+        Stift_setzen(maler, stift);
+        als_Flaeche = maler.device() && maler.device()->devType() == QInternal::Image &&
+                      maler.transform().isIdentity() && maler.device()->devicePixelRatio() == 1 &&
+                      stift.style() == Qt::SolidLine && stift.isCosmetic() &&
+                      stift.width() <= 1 && stift.color().alpha() == 255;
+        farbe = stift.color();
+    }
+    void senkrecht(int s, int h) {
+        if (als_Flaeche) maler.fillRect(s, 0, 1, h + 1, farbe);
+        else maler.drawLine(s, 0, s, h);
+    }
+    void waagerecht(int z, int w) {
+        if (als_Flaeche) maler.fillRect(0, z, w + 1, 1, farbe);
+        else maler.drawLine(0, z, w, z);
+    }
+};
+
 // Grid lines at every multiple of dx and dy inside the window, anchored at world 0.
-void Raster(QPainter& maler, int w, int h, Extended dx, Extended dy) {
+void Raster(Rasterlinien& linien, int w, int h, Extended dx, Extended dy) {
     if (dx > 0) {
         Extended k0 = std::ceil(KOS.xli / dx), k1 = std::floor(KOS.xre / dx);
         // Counted by an integer: far from 0, k + 1 may round back to k.
         if (k1 - k0 < Linien_hoechstens)
-            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i) {
-                int s = x_zu_Pixel(w, (k0 + i) * dx);
-                maler.drawLine(s, 0, s, h);
-            }
+            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i)
+                linien.senkrecht(x_zu_Pixel(w, (k0 + i) * dx), h);
     }
     if (dy > 0) {
         Extended k0 = std::ceil(KOS.yu / dy), k1 = std::floor(KOS.yo / dy);
         if (k1 - k0 < Linien_hoechstens)
-            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i) {
-                int z = y_zu_Pixel(h, (k0 + i) * dy);
-                maler.drawLine(0, z, w, z);
-            }
+            for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i)
+                linien.waagerecht(y_zu_Pixel(h, (k0 + i) * dy), w);
     }
 }
 
@@ -50,13 +74,13 @@ void Raster_zeichnen(QPainter& maler, int w, int h) {
     const KOS_Einstellungen& s = KOS_Stil;
     if (!s.Raster_an) return;
     const int teilung = s.Rasterteilung > 0 ? s.Rasterteilung : 1;
-    Stift_setzen(maler, Stift(s.Rasterstil, 1, s.Rasterfarbe));
-    Raster(maler, w, h, KOS.xscl / teilung, KOS.yscl / teilung);
+    Rasterlinien fein(maler, Stift(s.Rasterstil, 1, s.Rasterfarbe));
+    Raster(fein, w, h, KOS.xscl / teilung, KOS.yscl / teilung);
     maler.setBrush(Qt::NoBrush);
     maler.drawRect(0, 0, w - 1, h - 1);
     if (s.Grobraster) {
-        Stift_setzen(maler, Stift(Stiftstil::durchgezogen, 1, Grobrasterfarbe(s.Rasterfarbe)));
-        Raster(maler, w, h, KOS.xscl, KOS.yscl);
+        Rasterlinien grob(maler, Stift(Stiftstil::durchgezogen, 1, Grobrasterfarbe(s.Rasterfarbe)));
+        Raster(grob, w, h, KOS.xscl, KOS.yscl);
     }
 }
 
