@@ -86,6 +86,16 @@ void Text(QPainter& maler, int x, int y, const QString& text, const QFont& schri
     maler.setBrush(Qt::NoBrush);
 }
 
+void Text_deckend(QPainter& maler, int x, int y, const QString& text, const QFont& schrift, int breite,
+                  uint32_t farbe) {
+    maler.setFont(schrift);
+    QFontMetrics fm(schrift, maler.device());
+    maler.fillRect(x, y, breite, fm.height(), Qt::white);
+    maler.setPen(Farbe_Qt(farbe));
+    maler.drawText(x, y + fm.ascent(), text);
+    maler.setBrush(Qt::NoBrush);
+}
+
 void Kreis(QPainter& maler, int x, int y, int r, int muster, Stiftstil stil, int breite,
            uint32_t fuellfarbe, uint32_t stiftfarbe) {
     if (r <= 1) {

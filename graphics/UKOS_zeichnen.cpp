@@ -180,12 +180,14 @@ struct Beschrifter {
         }
         if (k % schritt != 0) return;
         const QString text = Qtext(Zahltext(v));
-        QFontMetrics fm(zahl, maler.device());
+        const QFontMetrics fm(zahl, maler.device());
+        // Laying out a label is the dearest part of it: it is measured once, and the
+        // same width serves for placing it and for its white background.
         const int tw = fm.horizontalAdvance(text);
         if (x_achse)
-            Text(maler, spalte - tw / 2, zeile + 5, text, zahl, true, Farbe_schwarz);
+            Text_deckend(maler, spalte - tw / 2, zeile + 5, text, zahl, tw, Farbe_schwarz);
         else
-            Text(maler, spalte - tw - 5, zeile - fm.height() / 2, text, zahl, true, Farbe_schwarz);
+            Text_deckend(maler, spalte - tw - 5, zeile - fm.height() / 2, text, zahl, tw, Farbe_schwarz);
     }
 
     // Mantissa, the multiplication dot and 10, then the exponent raised by 2 pixels.

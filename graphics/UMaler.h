@@ -26,6 +26,10 @@ void Linie(QPainter& maler, int x1, int y1, int x2, int y2);
 void Vieleck(QPainter& maler, const QPoint* ecken, int n);
 void Text(QPainter& maler, int x, int y, const QString& text, const QFont& schrift, bool deckend,
           uint32_t farbe);
+// Text on a white background whose width the caller has already measured with the
+// same font (saves laying the text out a second time).
+void Text_deckend(QPainter& maler, int x, int y, const QString& text, const QFont& schrift, int breite,
+                  uint32_t farbe);
 void Kreis(QPainter& maler, int x, int y, int r, int muster, Stiftstil stil, int breite,
            uint32_t fuellfarbe, uint32_t stiftfarbe);
 void Punktsymbol(QPainter& maler, int x, int y, int art, int radius, uint32_t farbe);
