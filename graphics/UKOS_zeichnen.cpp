@@ -47,27 +47,82 @@ struct Rasterlinien {
     }
 };
 
-// Grid lines at every multiple of dx and dy inside the window, anchored at world 0.
-void Raster(Rasterlinien& linien, int w, int h, Extended dx, Extended dy) {
+// Grid colour minus 32 in every channel, as one subtraction on the colour value.
+uint32_t Grobrasterfarbe(uint32_t farbe) {
+    long long c = static_cast<long long>(farbe) - 2105376;
+    return c < 0 ? 0 : static_cast<uint32_t>(c);
+}
+
+// Columns and rows of the grid lines at every multiple of dx and dy inside the
+// window, anchored at world 0.
+struct Rasterlage {
+    std::vector<int> spalten, zeilen;
+};
+
+Rasterlage Rasterlinien_lage(int w, int h, Extended dx, Extended dy) {
+    Rasterlage lage;
     if (dx > 0) {
         Extended k0 = std::ceil(KOS.xli / dx), k1 = std::floor(KOS.xre / dx);
         // Counted by an integer: far from 0, k + 1 may round back to k.
         if (k1 - k0 < Linien_hoechstens)
             for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i)
-                linien.senkrecht(x_zu_Pixel(w, (k0 + i) * dx), h);
+                lage.spalten.push_back(x_zu_Pixel(w, (k0 + i) * dx));
     }
     if (dy > 0) {
         Extended k0 = std::ceil(KOS.yu / dy), k1 = std::floor(KOS.yo / dy);
         if (k1 - k0 < Linien_hoechstens)
             for (long long i = 0; i <= static_cast<long long>(k1 - k0); ++i)
-                linien.waagerecht(y_zu_Pixel(h, (k0 + i) * dy), w);
+                lage.zeilen.push_back(y_zu_Pixel(h, (k0 + i) * dy));
+    }
+    return lage;
+}
+
+void Raster(Rasterlinien& linien, int w, int h, Extended dx, Extended dy) {
+    const Rasterlage lage = Rasterlinien_lage(w, h, dx, dy);
+    for (int s : lage.spalten) linien.senkrecht(s, h);
+    for (int z : lage.zeilen) linien.waagerecht(z, w);
+}
+
+// The lines of one colour written straight into the pixels, row by row: a row of the
+// grid is filled whole, any other gets the pixels of the columns.
+void Raster_setzen(QImage& bild, const Rasterlage& lage, QRgb farbe) {
+    const int w = bild.width(), h = bild.height();
+    std::vector<char> volle_zeile(size_t(h), 0);
+    for (int z : lage.zeilen)
+        if (z >= 0 && z < h) volle_zeile[size_t(z)] = 1;
+    std::vector<int> spalten;
+    for (int s : lage.spalten)
+        if (s >= 0 && s < w) spalten.push_back(s);
+    for (int z = 0; z < h; ++z) {
+        QRgb* zeile = reinterpret_cast<QRgb*>(bild.scanLine(z));
+        if (volle_zeile[size_t(z)]) std::fill(zeile, zeile + w, farbe);
+        else
+            for (int s : spalten) zeile[s] = farbe;
     }
 }
 
-// Grid colour minus 32 in every channel, as one subtraction on the colour value.
-uint32_t Grobrasterfarbe(uint32_t farbe) {
-    long long c = static_cast<long long>(farbe) - 2105376;
-    return c < 0 ? 0 : static_cast<uint32_t>(c);
+// The grid of a solid pen on a plain 32-bit raster image, before any painter is open:
+// the same pixels as the painter's one-pixel lines (fine grid, its frame, then the
+// coarse grid over both), without a paint call per line. False where the painter
+// has to draw it.
+bool Raster_direkt(QPaintDevice& geraet, int w, int h) {
+    auto* bild = dynamic_cast<QImage*>(&geraet);
+    if (!bild || bild->devicePixelRatio() != 1 || bild->width() != w || bild->height() != h || w < 1 || h < 1)
+        return false;
+    const QImage::Format f = bild->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    const KOS_Einstellungen& s = KOS_Stil;
+    if (!s.Raster_an) return true;
+    if (s.Rasterstil != Stiftstil::durchgezogen) return false;
+    const int teilung = s.Rasterteilung > 0 ? s.Rasterteilung : 1;
+    Rasterlage fein = Rasterlinien_lage(w, h, KOS.xscl / teilung, KOS.yscl / teilung);
+    fein.spalten.insert(fein.spalten.end(), {0, w - 1});
+    fein.zeilen.insert(fein.zeilen.end(), {0, h - 1});
+    Raster_setzen(*bild, fein, Farbe_Qt(s.Rasterfarbe).rgb());
+    if (s.Grobraster)
+        Raster_setzen(*bild, Rasterlinien_lage(w, h, KOS.xscl, KOS.yscl), Farbe_Qt(Grobrasterfarbe(s.Rasterfarbe)).rgb());
+    return true;
 }
 
 void Raster_zeichnen(QPainter& maler, int w, int h) {
@@ -298,12 +353,13 @@ void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
 
 void KOS_zeichnen(QPaintDevice& bild) {
     Bild_fuellen(bild, Farbe_weiss);
-    QPainter maler(&bild);
-    Maler_vorbereiten(maler);
     Achsenkreuz a;
     a.w = Logische_Breite(bild);
     a.h = Logische_Hoehe(bild);
-    Raster_zeichnen(maler, a.w, a.h);
+    const bool raster_fertig = Raster_direkt(bild, a.w, a.h);
+    QPainter maler(&bild);
+    Maler_vorbereiten(maler);
+    if (!raster_fertig) Raster_zeichnen(maler, a.w, a.h);
     a.spalte = x_zu_Pixel(a.w, Achsenlage(KOS.xli, KOS.xre, KOS.Bildbreite_cm > 0 ? KOS.Bildbreite_cm : 16));
     a.zeile = y_zu_Pixel(a.h, Achsenlage(KOS.yu, KOS.yo, KOS.Bildtiefe_cm > 0 ? KOS.Bildtiefe_cm : 16));
     Achsen_zeichnen(maler, a);
