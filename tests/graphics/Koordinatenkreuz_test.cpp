@@ -106,6 +106,31 @@ TEST_F(Koordinatenkreuz, GridButtons) {
     EXPECT_LT(punkte, 200);
 }
 
+// A 32-bit picture gets its grid written straight into the pixels; a 24-bit one goes
+// through the painter's lines. Both must come out the same to the pixel, frame and
+// crossings of fine and coarse lines included.
+TEST_F(Koordinatenkreuz, GridWrittenDirectlyMatchesThePaintersLines) {
+    struct Fall { Extended xli, xre, yu, yo, xscl, yscl; int w, h, teilung; uint32_t farbe; bool skala; };
+    const std::vector<Fall> faelle = {
+        {-8, 8, -8, 8, 1, 1, 641, 641, 2, Farbe_Raster_Standard, true},
+        {-3, 17, -2, 5, 0.5L, 0.25L, 400, 300, 5, Farbe_RGB(10, 100, 100), false},
+        {-8.3L, 7.9L, -6.1L, 9.2L, 2, 3, 300, 800, 2, Farbe_RGB(0, 255, 0), false},   // no line on the frame
+        {1000, 1010, -5, -1, 1, 1, 1, 1, 1, Farbe_Raster_Standard, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.w);
+        KOS.xli = f.xli, KOS.xre = f.xre, KOS.yu = f.yu, KOS.yo = f.yo, KOS.xscl = f.xscl, KOS.yscl = f.yscl;
+        KOS_Stil.Rasterteilung = f.teilung;
+        KOS_Stil.Rasterfarbe = f.farbe;
+        KOS_Stil.Skala_an = f.skala;   // labels' white backgrounds would hide the frame
+        QImage direkt = Bild_erzeugen(f.w, f.h);
+        QImage gemalt = direkt.convertToFormat(QImage::Format_RGB888);
+        KOS_zeichnen(direkt);
+        KOS_zeichnen(gemalt);
+        EXPECT_EQ(gemalt.convertToFormat(QImage::Format_RGB32), direkt);
+    }
+}
+
 TEST_F(Koordinatenkreuz, CoarseGridIsOneSubtractionOnTheColourValue) {
     KOS_Stil.Rasterfarbe = Farbe_RGB(10, 100, 100);   // red below 32 borrows from green
     KOS_zeichnen(bild);
