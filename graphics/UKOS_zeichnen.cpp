@@ -8,6 +8,7 @@
 #include "numeric/UMatheBasisOp.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -215,30 +216,40 @@ struct Beschrifter {
     QFont zahl, potenz, hochzahl;
     int breite_8 = 0;
     int schritt = 1;   // only ticks whose running number is a multiple are labelled
+    std::vector<std::string> texte{};   // the plain labels of the current axis, tick by tick
+    // Laying a label out is the dearest part of it; both axes mostly share their
+    // labels, so each text is measured once per picture.
+    QHash<QString, int> breiten{};
 
     // The step of one axis from the widest label it will draw: its characters times
     // the width of an "8". abstand: pixels from tick to tick.
     void Schritt_waehlen(const std::vector<Extended>& werte, Extended c, Extended abstand, bool x_achse) {
         schritt = 1;
+        texte.assign(werte.size(), std::string());
         if (Zehnerpotenz_Skala(c)) return;
         size_t zeichen = Zahltext(-7 * c).size();
-        for (Extended v : werte) zeichen = std::max(zeichen, Zahltext(v).size());
+        for (size_t i = 0; i < werte.size(); ++i) {
+            texte[i] = Zahltext(werte[i]);
+            zeichen = std::max(zeichen, texte[i].size());
+        }
         const int breite = int(zeichen) * breite_8;
         const int bedarf = x_achse ? breite : QFontMetrics(zahl, maler.device()).height();
         schritt = Beschriftungsschritt(breite, abstand, bedarf);
     }
 
-    void Zahl(Extended v, long long k, int spalte, int zeile, bool x_achse, Extended c) {
+    // zahltext: the tick's plain label from Schritt_waehlen.
+    void Zahl(Extended v, const std::string& zahltext, long long k, int spalte, int zeile, bool x_achse, Extended c) {
         if (Zehnerpotenz_Skala(c)) {
             if (k % 2 == 1) Potenz(v, spalte, zeile, x_achse);
             return;
         }
         if (k % schritt != 0) return;
-        const QString text = Qtext(Zahltext(v));
+        const QString text = Qtext(zahltext);
         const QFontMetrics fm(zahl, maler.device());
-        // Laying out a label is the dearest part of it: it is measured once, and the
-        // same width serves for placing it and for its white background.
-        const int tw = fm.horizontalAdvance(text);
+        // The same width serves for placing the label and for its white background.
+        auto gemessen = breiten.constFind(text);
+        if (gemessen == breiten.constEnd()) gemessen = breiten.insert(text, fm.horizontalAdvance(text));
+        const int tw = *gemessen;
         if (x_achse)
             Text_deckend(maler, spalte - tw / 2, zeile + 5, text, zahl, tw, Farbe_schwarz);
         else
@@ -328,9 +339,11 @@ void Skala_zeichnen(QPainter& maler, const Achsenkreuz& a) {
         werte.reserve(striche.size());
         for (const Strich& st : striche) werte.push_back(st.wert);
         b.Schritt_waehlen(werte, c, abstand, x_achse);
-        for (const Strich& st : striche)
-            if (x_achse) b.Zahl(st.wert, st.k, st.pixel, a.zeile, true, c);
-            else b.Zahl(st.wert, st.k, a.spalte, st.pixel, false, c);
+        for (size_t i = 0; i < striche.size(); ++i) {
+            const Strich& st = striche[i];
+            if (x_achse) b.Zahl(st.wert, b.texte[i], st.k, st.pixel, a.zeile, true, c);
+            else b.Zahl(st.wert, b.texte[i], st.k, a.spalte, st.pixel, false, c);
+        }
     };
     const Extended cx = KOS.xscl, cy = KOS.yscl;
     if (s.xAchse_an && cx > 0) {
