@@ -84,28 +84,31 @@ void Raster(Rasterlinien& linien, int w, int h, Extended dx, Extended dy) {
     for (int z : lage.zeilen) linien.waagerecht(z, w);
 }
 
-// The lines of one colour written straight into the pixels, row by row: a row of the
-// grid is filled whole, any other gets the pixels of the columns.
-void Raster_setzen(QImage& bild, const Rasterlage& lage, QRgb farbe) {
+// Every row of the grid is one of three: crossed by the columns only, a fine row or a
+// coarse row. The three are made once and copied into the freshly whitened rows; a
+// coarse line wins over a fine one where they cross, as it is painted last.
+void Raster_setzen(QImage& bild, const Rasterlage& fein, const Rasterlage& grob, QRgb f_fein, QRgb f_grob) {
     const int w = bild.width(), h = bild.height();
-    std::vector<char> volle_zeile(size_t(h), 0);
-    for (int z : lage.zeilen)
-        if (z >= 0 && z < h) volle_zeile[size_t(z)] = 1;
-    std::vector<int> spalten;
-    for (int s : lage.spalten)
-        if (s >= 0 && s < w) spalten.push_back(s);
-    for (int z = 0; z < h; ++z) {
-        QRgb* zeile = reinterpret_cast<QRgb*>(bild.scanLine(z));
-        if (volle_zeile[size_t(z)]) std::fill(zeile, zeile + w, farbe);
-        else
-            for (int s : spalten) zeile[s] = farbe;
-    }
+    std::vector<QRgb> muster[3] = {std::vector<QRgb>(size_t(w), Farbe_Qt(Farbe_weiss).rgb()),
+                                   std::vector<QRgb>(size_t(w), f_fein), std::vector<QRgb>(size_t(w), f_grob)};
+    std::vector<unsigned char> art(size_t(h), 0);
+    for (int sp : fein.spalten)
+        if (sp >= 0 && sp < w) muster[0][size_t(sp)] = f_fein;
+    for (int z : fein.zeilen)
+        if (z >= 0 && z < h) art[size_t(z)] = 1;
+    for (int sp : grob.spalten)
+        if (sp >= 0 && sp < w) muster[0][size_t(sp)] = muster[1][size_t(sp)] = f_grob;
+    for (int z : grob.zeilen)
+        if (z >= 0 && z < h) art[size_t(z)] = 2;
+    for (int z = 0; z < h; ++z)
+        std::copy(muster[art[size_t(z)]].begin(), muster[art[size_t(z)]].end(),
+                  reinterpret_cast<QRgb*>(bild.scanLine(z)));
 }
 
-// The grid of a solid pen on a plain 32-bit raster image, before any painter is open:
-// the same pixels as the painter's one-pixel lines (fine grid, its frame, then the
-// coarse grid over both), without a paint call per line. False where the painter
-// has to draw it.
+// The grid of a solid pen on a plain 32-bit raster image just filled white, before any
+// painter is open: the same pixels as the painter's one-pixel lines (fine grid, its
+// frame, then the coarse grid over both), without a paint call per line. False where
+// the painter has to draw it.
 bool Raster_direkt(QPaintDevice& geraet, int w, int h) {
     auto* bild = dynamic_cast<QImage*>(&geraet);
     if (!bild || bild->devicePixelRatio() != 1 || bild->width() != w || bild->height() != h || w < 1 || h < 1)
@@ -120,9 +123,8 @@ bool Raster_direkt(QPaintDevice& geraet, int w, int h) {
     Rasterlage fein = Rasterlinien_lage(w, h, KOS.xscl / teilung, KOS.yscl / teilung);
     fein.spalten.insert(fein.spalten.end(), {0, w - 1});
     fein.zeilen.insert(fein.zeilen.end(), {0, h - 1});
-    Raster_setzen(*bild, fein, Farbe_Qt(s.Rasterfarbe).rgb());
-    if (s.Grobraster)
-        Raster_setzen(*bild, Rasterlinien_lage(w, h, KOS.xscl, KOS.yscl), Farbe_Qt(Grobrasterfarbe(s.Rasterfarbe)).rgb());
+    const Rasterlage grob = s.Grobraster ? Rasterlinien_lage(w, h, KOS.xscl, KOS.yscl) : Rasterlage{};
+    Raster_setzen(*bild, fein, grob, Farbe_Qt(s.Rasterfarbe).rgb(), Farbe_Qt(Grobrasterfarbe(s.Rasterfarbe)).rgb());
     return true;
 }
 
