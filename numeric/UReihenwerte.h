@@ -29,7 +29,10 @@ struct Reihenwerte {
 // them (the same bits) is answered from there, any other by a single evaluation.
 class Punktquelle {
 public:
+    // The term is held by reference, so it must outlive the source: a temporary
+    // text is refused at compile time.
     Punktquelle(const std::string& term, Extended t) : term_(term), t_(t) {}
+    Punktquelle(std::string&&, Extended) = delete;
     // The points x[0..n) with their values and flags; they stay the caller's.
     void vorrat(const Extended* x, const Extended* y, const uint8_t* marken, size_t n) {
         x_ = x;

@@ -111,7 +111,7 @@ TEST(Reihen, DerivativesFromPointsAheadEqualSingleCalls) {
     const std::pair<Abl, Abl_einzeln> arten[] = {
         {Ableitung_1, Ableitung_1}, {Ableitung_2, Ableitung_2}, {Ableitung_3, Ableitung_3}};
     const Extended h = 1e-3L;
-    for (const char* term : Terme)
+    for (const std::string term : Terme)
         for (Extended x : {-1.0L, 0.0L, 0.25L, 0.3L, 1.0L, 1.7L}) {
             const Extended punkte[5] = {x, x + h, x - h, x + 2 * h, x - 2 * h};
             Reihenwerte w;
