@@ -1,24 +1,14 @@
 // Redrawing the main image: the empty coordinate system with its grids, and the
 // heaviest ordinary Plot (a family of seven members, every curve box ticked).
+#include "bench/Qt_bereit.h"
 #include "graphics/UGrafik.h"
 #include "graphics/UKurven.h"
 #include "graphics/U_KOS.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
 namespace {
-
-// Fonts need a GUI application; the benchmarks share one, made on first use.
-void Qt_bereit() {
-    static int argc = 1;
-    static char name[] = "tessara_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
 
 Plotauftrag Schwerstes_Bild() {
     Plotauftrag p;   // f = "-0,2tx³+0,4t²x", g = "x·cos(x)", h = "sgn(x+1,5)"

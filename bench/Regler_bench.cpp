@@ -1,24 +1,15 @@
 // One step of the family slider: the default picture with f, g, h and f' drawn for
 // a single member, t moving on by one step of the default range each time.
+#include "bench/Qt_bereit.h"
 #include "graphics/UGrafik.h"
 #include "graphics/UKurven.h"
 #include "graphics/U_KOS.h"
 #include "numeric/UMatheBasisOp.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
 namespace {
-
-void Qt_bereit() {
-    static int argc = 1;
-    static char name[] = "tessara_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
 
 void BM_Reglerschritt(benchmark::State& state) {
     Qt_bereit();

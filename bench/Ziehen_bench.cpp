@@ -2,25 +2,16 @@
 // pixels, the four limit fields get their texts, and the default picture with f, g
 // and h is drawn again. It has to fit into one frame (16 ms). A second case draws
 // the three curves as families of seven members ("t von" ticked).
+#include "bench/Qt_bereit.h"
 #include "graphics/UGrafik.h"
 #include "graphics/UKurven.h"
 #include "graphics/U_KOS.h"
 #include "numeric/UMatheBasisOp.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
 namespace {
-
-void Qt_bereit() {
-    static int argc = 1;
-    static char name[] = "tessara_bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
 
 void BM_Ziehschritt(benchmark::State& state) {
     Qt_bereit();

@@ -1,5 +1,7 @@
 // The view of the main window as the user changes it: zoom, shift, origin and size
 // buttons, the reset, and the mouse on the picture in its three modes.
+#include "tests/app/Fenster_Test.h"
+
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
@@ -20,16 +22,8 @@
 
 namespace {
 
-class Form1Ansicht : public ::testing::Test {
+class Form1Ansicht : public Fenster_Test {
 protected:
-    void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
     template <class T> T* Teil(const char* name) {
         T* w = Form1->findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name;
@@ -51,7 +45,6 @@ protected:
     void Ziehen(QPoint p) { Maus(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton); }
     void Loslassen(QPoint p, Qt::MouseButton t) { Maus(QEvent::MouseButtonRelease, p, t, Qt::NoButton); }
     QImage Bild() { return Form1->Image1()->Bild().copy(); }
-    std::unique_ptr<Skript_Dialoge> dialoge;
 };
 
 using Felder = std::vector<std::string>;

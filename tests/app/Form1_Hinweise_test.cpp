@@ -1,6 +1,8 @@
 // What the main window tells and prepares besides drawing: the analysis buttons'
 // hints following the curve boxes, the mode boxes, the arrow samples, the tool
 // windows reset on every opening, and the help window's guide.
+#include "tests/app/Fenster_Test.h"
+
 #include "app/Fenster.h"
 #include "app/UTessara/TBild.h"
 #include "app/UTessara/UTessara.h"
@@ -24,16 +26,8 @@
 
 namespace {
 
-class Form1Hinweise : public ::testing::Test {
+class Form1Hinweise : public Fenster_Test {
 protected:
-    void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
     template <class T> static T* Teil(QWidget* fenster, const char* name) {
         T* w = fenster->findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name;
@@ -44,7 +38,6 @@ protected:
     static std::string Hinweis(const char* knopf) {
         return Teil<QToolButton>(F(Form1), knopf)->toolTip().toStdString();
     }
-    std::unique_ptr<Skript_Dialoge> dialoge;
 };
 
 TEST_F(Form1Hinweise, HinweiseFolgenDenKurvenboxen) {

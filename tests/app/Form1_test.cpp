@@ -1,6 +1,8 @@
 // The main window as the user sees and drives it: the first picture, the fields
 // and their messages, key filters, the switches that depend on each other, the
 // curve boxes' frozen styles, the colour panels, Plot, closing and the openers.
+#include "tests/app/Fenster_Test.h"
+
 #include "app/Fenster.h"
 #include "app/Unit2_Help/Unit2_Help.h"
 #include "app/Unit6_Statistik/Unit6_Statistik.h"
@@ -29,16 +31,8 @@
 
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public Fenster_Test {
 protected:
-    void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
-    }
     static QWidget* F1() { return Form1; }
     template <class T> T* Teil(const char* name) {
         T* w = F1()->findChild<T*>(name);
@@ -61,7 +55,6 @@ protected:
     }
     QImage Bild() { return Form1->Image1()->grab().toImage(); }
     static QRgb Pixel(const QImage& b, int x, int y) { return b.pixel(x, y) & 0xFFFFFF; }
-    std::unique_ptr<Skript_Dialoge> dialoge;
 };
 
 TEST_F(Form1Test, FensterHatTitelGroesseUndBild) {

@@ -3,6 +3,8 @@
 // whole table as a snapshot, the last message shown.
 #pragma once
 
+#include "tests/app/Fenster_Test.h"
+
 #include "app/Fenster.h"
 #include "app/Unit6_Statistik/Tabellenansicht.h"
 #include "app/Unit6_Statistik/Unit6_Statistik.h"
@@ -19,19 +21,14 @@
 
 using Zellen = std::vector<std::tuple<int, int, std::string>>;   // column, row, text
 
-class Form6_Fenster : public ::testing::Test {
+class Form6_Fenster : public Fenster_Test {
 protected:
     void SetUp() override {
-        Fenster_erzeugen();
-        dialoge = std::make_unique<Skript_Dialoge>();
+        Fenster_Test::SetUp();
         Form6_()->show();
         grid = Form6_()->findChild<TTabellenansicht*>("StringGrid1");
         ASSERT_NE(grid, nullptr);
         Tabelle_leeren(Tabelle);
-    }
-    void TearDown() override {
-        dialoge.reset();
-        Fenster_freigeben();
     }
     static QWidget* Form6_() { return Form6; }
     template <class T> T* Element(const char* name) {
@@ -54,6 +51,5 @@ protected:
     }
     std::string Letzte_Meldung() const { return dialoge->meldungen.empty() ? "" : dialoge->meldungen.back(); }
 
-    std::unique_ptr<Skript_Dialoge> dialoge;
     TTabellenansicht* grid = nullptr;
 };
