@@ -258,14 +258,22 @@ void Pfeil_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int a, i
     Pfeil(maler, x1, y1, x2, y2, a, b, muster, stil, fuellfarbe, breite, stiftfarbe);
 }
 
+namespace {
+// The painter of a filled figure: fill pattern and outline.
+void Flaeche_vorbereiten(QPainter& maler, int muster, Stiftstil stil, int breite, uint32_t fuellfarbe,
+                         uint32_t stiftfarbe) {
+    Maler_vorbereiten(maler);
+    maler.setBrush(Pinsel(muster, fuellfarbe));
+    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
+}
+}  // namespace
+
 void Rechteck_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                        int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     QPainter maler(&bild);
-    Maler_vorbereiten(maler);
+    Flaeche_vorbereiten(maler, muster, stil, breite, fuellfarbe, stiftfarbe);
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    maler.setBrush(Pinsel(muster, fuellfarbe));
-    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     if (stil == Stiftstil::unsichtbar)
         maler.drawRect(QRect(QPoint(x1, y1), QPoint(x2, y2)));   // the fill alone covers x1..x2
     else
@@ -283,20 +291,16 @@ void Vieleck_zeichnen(QPaintDevice& bild, std::span<const QPoint> ecken, int mus
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     if (ecken.empty()) return;
     QPainter maler(&bild);
-    Maler_vorbereiten(maler);
-    maler.setBrush(Pinsel(muster, fuellfarbe));
-    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
+    Flaeche_vorbereiten(maler, muster, stil, breite, fuellfarbe, stiftfarbe);
     Vieleck(maler, ecken.data(), int(ecken.size()));
 }
 
 void Ellipse_zeichnen(QPaintDevice& bild, int x1, int y1, int x2, int y2, int muster, Stiftstil stil,
                       int breite, uint32_t fuellfarbe, uint32_t stiftfarbe) {
     QPainter maler(&bild);
-    Maler_vorbereiten(maler);
+    Flaeche_vorbereiten(maler, muster, stil, breite, fuellfarbe, stiftfarbe);
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
-    maler.setBrush(Pinsel(muster, fuellfarbe));
-    Stift_setzen(maler, Stift(stil, breite, stiftfarbe));
     maler.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2, y2)));
 }
 
