@@ -62,7 +62,14 @@ void binaer(const Schritt& s, const Blockumgebung& u, size_t n) {
     if constexpr (Pruefen) {
         for (size_t i = 0; i < n; ++i) {
             Extended b = r[RS ? 0 : i];
-            if constexpr (RP != 0) b = ganzpotenz<true>(b, g, u.punkt(i));
+            if constexpr (RP == 2 || RP == 3) {
+                // The known exponent multiplied out inline; only a power that is not
+                // finite takes the full path, which then gives its failure.
+                const Extended p = RP == 2 ? b * b : b * (b * b);
+                b = Endlich(p) ? p : ganzpotenz<true>(b, RP, u.punkt(i));
+            } else if constexpr (RP == 1) {
+                b = ganzpotenz<true>(b, g, u.punkt(i));
+            }
             z[i] = rechnen<A, true>(l[LS ? 0 : i], b, u.punkt(i));
         }
     } else {
@@ -100,18 +107,7 @@ void negieren(const Schritt& s, const Blockumgebung& u, size_t n) {
 
 template <bool LS>
 void funktion(const Schritt& s, const Blockumgebung& u, size_t n) {
-    const Extended* a = adresse(s.l, u);
-    Extended* z = adresse(s.ziel, u);
-    const Funktionsauswerter f = Funktionen[s.funktion].wert;
-    for (size_t i = 0; i < n; ++i) {
-        Extended v = a[LS ? 0 : i];
-        if (std::isnan(v)) {
-            z[i] = v;
-        } else {
-            Punktmeldung m = u.punkt(i);
-            z[i] = f(v, u.toleranz, m);
-        }
-    }
+    Funktionen[s.funktion].reihe(adresse(s.l, u), LS, adresse(s.ziel, u), n, u.toleranz, u.marken, u.fehler);
 }
 
 void fehler(const Schritt& s, const Blockumgebung& u, size_t n) {
@@ -272,9 +268,18 @@ size_t block_ausfuehren(const Teilprogramm& p, const Blockumgebung& u, size_t n,
     for (const Schritt& s : p.schritte) s.geprueft(s, u, n);
     const Extended* e = adresse(p.ergebnis, u);
     size_t letzte = n;
+    if (e == y) {
+        // The last step wrote the values in place: only failed points change.
+        for (size_t i = 0; i < n; ++i) {
+            if (!Endlich(y[i])) u.marken[i] |= Marke_Fehler;   // also a NaN passed in as x or t
+            if (u.marken[i] & Marke_Fehler) y[i] = Fehlerwert;
+            if (u.fehler[i] != Termfehler::Keiner) letzte = i;
+        }
+        return letzte;
+    }
     for (size_t i = 0; i < n; ++i) {
         Extended v = e[ls ? 0 : i];
-        if (!Endlich(v)) u.marken[i] |= Marke_Fehler;   // also a NaN passed in as x or t
+        if (!Endlich(v)) u.marken[i] |= Marke_Fehler;
         y[i] = u.marken[i] & Marke_Fehler ? Fehlerwert : v;
         if (u.fehler[i] != Termfehler::Keiner) letzte = i;
     }

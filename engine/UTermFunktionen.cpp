@@ -186,37 +186,58 @@ Extended arcoth(Extended a, Extended, Punktmeldung& m) {
     return ok ? v / 2 : scheitern(m, T::Arcoth);
 }
 
+// The loop of a block with the evaluator inlined: no call per point for the
+// argument, the tolerance and the report, which cost more than the arithmetic.
+template <Funktionsauswerter F>
+void reihe_von(const Extended* a, bool a_fest, Extended* z, size_t n, Extended tol, uint8_t* marken,
+               Termfehler* fehler) {
+    for (size_t i = 0; i < n; ++i) {
+        const Extended v = a[a_fest ? 0 : i];
+        if (std::isnan(v)) {
+            z[i] = v;
+        } else {
+            Punktmeldung m{marken[i], fehler[i]};
+            z[i] = F(v, tol, m);
+        }
+    }
+}
+
+template <Funktionsauswerter F>
+constexpr Termfunktion eintrag(const char* name, Funktionsnummer nummer) {
+    return {name, nummer, F, reihe_von<F>};
+}
+
 }  // namespace
 
 const std::array<Termfunktion, F_KEINE> Funktionen = {{
-    {"SQR", F_SQR, geprueft<sqr_>},
-    {"SQRT", F_SQRT, wurzel},
-    {"LN", F_LN, logarithmus<log_, T::Ln>},
-    {"LG", F_LG, logarithmus<log10_, T::Lg>},
-    {"LD", F_LD, logarithmus<log2_, T::Ld>},
-    {"ABS", F_ABS, betrag},
-    {"SIN", F_SIN, geprueft<sin_>},
-    {"COS", F_COS, geprueft<cos_>},
-    {"TAN", F_TAN, geprueft<tan_, T::Tan>},
-    {"COT", F_COT, cot},
-    {"ARCTAN", F_ARCTAN, geprueft<atan_>},
-    {"SGN", F_SGN, signum},
-    {"FLOOR", F_FLOOR, abrunden},
-    {"GAUF", F_GAUF, gauf},
-    {"NORMAL", F_NORMAL, normal},
-    {"RANDOM", F_RANDOM, zufall},
-    {"ARCSIN", F_ARCSIN, arcus<T::Arcsin>},
-    {"ARCCOS", F_ARCCOS, arcus<T::Arccos>},
-    {"COSH", F_COSH, hyperbel<cosh_wert, T::Cosh>},
-    {"SINH", F_SINH, hyperbel<sinh_wert, T::Sinh>},
-    {"TANH", F_TANH, hyperbel<tanh_wert, T::Tanh>},
-    {"COTH", F_COTH, coth},
-    {"ARSINH", F_ARSINH, arsinh},
-    {"ARCOSH", F_ARCOSH, arcosh},
-    {"ARTANH", F_ARTANH, artanh},
-    {"ARCOTH", F_ARCOTH, arcoth},
-    {"ARCCOT", F_ARCCOT, arccot},
-    {"MOD", F_MOD, nullptr},
+    eintrag<geprueft<sqr_>>("SQR", F_SQR),
+    eintrag<wurzel>("SQRT", F_SQRT),
+    eintrag<logarithmus<log_, T::Ln>>("LN", F_LN),
+    eintrag<logarithmus<log10_, T::Lg>>("LG", F_LG),
+    eintrag<logarithmus<log2_, T::Ld>>("LD", F_LD),
+    eintrag<betrag>("ABS", F_ABS),
+    eintrag<geprueft<sin_>>("SIN", F_SIN),
+    eintrag<geprueft<cos_>>("COS", F_COS),
+    eintrag<geprueft<tan_, T::Tan>>("TAN", F_TAN),
+    eintrag<cot>("COT", F_COT),
+    eintrag<geprueft<atan_>>("ARCTAN", F_ARCTAN),
+    eintrag<signum>("SGN", F_SGN),
+    eintrag<abrunden>("FLOOR", F_FLOOR),
+    eintrag<gauf>("GAUF", F_GAUF),
+    eintrag<normal>("NORMAL", F_NORMAL),
+    eintrag<zufall>("RANDOM", F_RANDOM),
+    eintrag<arcus<T::Arcsin>>("ARCSIN", F_ARCSIN),
+    eintrag<arcus<T::Arccos>>("ARCCOS", F_ARCCOS),
+    eintrag<hyperbel<cosh_wert, T::Cosh>>("COSH", F_COSH),
+    eintrag<hyperbel<sinh_wert, T::Sinh>>("SINH", F_SINH),
+    eintrag<hyperbel<tanh_wert, T::Tanh>>("TANH", F_TANH),
+    eintrag<coth>("COTH", F_COTH),
+    eintrag<arsinh>("ARSINH", F_ARSINH),
+    eintrag<arcosh>("ARCOSH", F_ARCOSH),
+    eintrag<artanh>("ARTANH", F_ARTANH),
+    eintrag<arcoth>("ARCOTH", F_ARCOTH),
+    eintrag<arccot>("ARCCOT", F_ARCCOT),
+    {"MOD", F_MOD, nullptr, nullptr},
 }};
 
 const char* Fehlertext(Termfehler f) {

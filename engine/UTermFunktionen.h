@@ -31,7 +31,17 @@ struct Punktmeldung {
 // f(a) for a number a (NaN arguments never reach it); a failure calls
 // m.scheitern and gives a NaN. tol is the jump tolerance.
 using Funktionsauswerter = Extended (*)(Extended a, Extended tol, Punktmeldung& m);
-struct Termfunktion { const char* name; Funktionsnummer nummer; Funktionsauswerter wert; };
+// The same evaluator over n points: z[i] = f(a[i]) (a[0] for every point when
+// a_fest), each point reporting into its own marken[i] and fehler[i]; a NaN
+// argument passes through silently.
+using Funktionsreihe = void (*)(const Extended* a, bool a_fest, Extended* z, size_t n, Extended tol,
+                                uint8_t* marken, Termfehler* fehler);
+struct Termfunktion {
+    const char* name;
+    Funktionsnummer nummer;
+    Funktionsauswerter wert;
+    Funktionsreihe reihe;   // wert inlined into the loop over a block
+};
 // In the order of the function table text; MOD is listed but has no evaluator.
 extern const std::array<Termfunktion, F_KEINE> Funktionen;
 
