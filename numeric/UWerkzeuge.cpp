@@ -261,24 +261,6 @@ Summen Summen_berechnen(const std::string& term, Extended t, Extended a, Extende
     return s;
 }
 
-std::vector<Grenzwertzeile> Grenzwerttabelle_berechnen(const std::string& term, Extended t, Extended a) {
-    std::vector<Grenzwertzeile> zeilen;
-    Extended h = 0.1L;
-    for (int i = 1; i <= 10; ++i) {
-        Grenzwertzeile z;
-        bool ok;
-        Extended v = Ableitung_1(term, t, a, h, ok);
-        if (ok) z.f1 = v;
-        v = Ableitung_2(term, t, a, h, ok);
-        if (ok) z.f2 = v;
-        v = Ableitung_3(term, t, a, h, ok);
-        if (ok) z.f3 = v;
-        zeilen.push_back(z);
-        h /= 10;
-    }
-    return zeilen;
-}
-
 namespace {
 
 std::optional<Extended> Kruemmung_aus(Punktquelle& F, Extended x) {
@@ -337,6 +319,34 @@ std::optional<Extended> Ableitungswert(Ableitung_aus_Quelle routine, Punktquelle
 }
 
 }  // namespace
+
+std::vector<Grenzwertzeile> Grenzwerttabelle_berechnen(const std::string& term, Extended t, Extended a) {
+    constexpr int Zeilen = 10;
+    constexpr size_t Punkte_je_Zeile = 5;   // a, a ± h, a ± 2h: what the three formulas ask first
+    Extended h[Zeilen];
+    h[0] = 0.1L;
+    for (int i = 1; i < Zeilen; ++i) h[i] = h[i - 1] / 10;
+    const bool reihe = !Einzeln_auswerten(term);
+    std::vector<Extended> punkte;
+    Reihenwerte w;
+    if (reihe) {
+        for (Extended s : h)
+            for (Extended p : {a, a + s, a - s, a + 2 * s, a - 2 * s}) punkte.push_back(p);
+        w.auswerten(term, punkte, t);
+    }
+    std::vector<Grenzwertzeile> zeilen;
+    for (int i = 0; i < Zeilen; ++i) {
+        Punktquelle F(term, t);
+        const size_t k = Punkte_je_Zeile * size_t(i);
+        if (reihe) F.vorrat(&punkte[k], &w.y[k], &w.marken[k], Punkte_je_Zeile);
+        Grenzwertzeile z;
+        z.f1 = Ableitungswert(Ableitung_1, F, a, h[i]);
+        z.f2 = Ableitungswert(Ableitung_2, F, a, h[i]);
+        z.f3 = Ableitungswert(Ableitung_3, F, a, h[i]);
+        zeilen.push_back(z);
+    }
+    return zeilen;
+}
 
 std::vector<Wertezeile> Wertetabelle_berechnen(const std::string& f, const std::string& g,
                                                const std::string& h, Extended t, Extended a,

@@ -97,6 +97,10 @@ TEST(Reihen, EveryHotLoopGivesTheSameAsPointByPoint) {
             auto o = [](const std::optional<Extended>& v) { return v ? Bits(*v) : std::string("-"); };
             for (const Wertezeile& z : Wertetabelle_berechnen(term, "x^2", "1/x", 2.5L, -1, 1.5L, 0.05L, 0.2L, 4, 1e-4L))
                 s += Bits(z.x) + o(z.f) + o(z.g) + o(z.h) + o(z.f1) + o(z.f2) + o(z.f3) + o(z.kr) + o(z.F) + ";";
+            // At an ordinary point, a domain end, a jump or kink, and a pole.
+            for (Extended a : {0.5L, 0.0L, 1.0L, 0.25L, 0.3L})
+                for (const Grenzwertzeile& z : Grenzwerttabelle_berechnen(term, 2.5L, a))
+                    s += o(z.f1) + o(z.f2) + o(z.f3) + ",";
             return s;
         });
         EXPECT_EQ(tr, te);
