@@ -251,7 +251,7 @@ bool Ist_Syntaxfehler(Termfehler f) {
 
 void Zufall_setzen(uint32_t zustand) { zufall_zustand = zustand; }
 
-Funktionsnummer Funktion_suchen(const std::string& name) {
+Funktionsnummer Funktion_suchen(std::string_view name) {
     // The table text is the names in order, each followed by a blank.
     static const std::string tabelle = [] {
         std::string s;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 enum Funktionsnummer : uint8_t {
     F_SQR, F_SQRT, F_LN, F_LG, F_LD, F_ABS, F_SIN, F_COS, F_TAN, F_COT, F_ARCTAN,
@@ -47,7 +48,7 @@ extern const std::array<Termfunktion, F_KEINE> Funktionen;
 
 // The function a name selects: looked up at the first occurrence of the name in
 // the function table text; F_KEINE when that is no function's start (or MOD).
-Funktionsnummer Funktion_suchen(const std::string& name);
+Funktionsnummer Funktion_suchen(std::string_view name);
 
 inline constexpr Extended NaN_Wert = std::numeric_limits<Extended>::quiet_NaN();
 

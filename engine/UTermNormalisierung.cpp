@@ -1,140 +1,218 @@
 // Rewrites a typed term into the canonical alphabet the parser reads: upper-case
 // names, the one-letter operands E, P, X, K, the four operators, "^", brackets,
 // digits and the decimal point. Stops at the first refused step with its message.
+//
+// The rewriting steps are defined one after the other over the whole text, each
+// seeing what the previous ones made of it. Every uncached evaluation runs them,
+// so they run here as three passes over scratch buffers: decoding, then the checks
+// with the character-wise rewrites (brackets, E notation, case, "·" and ","), then
+// everything that inserts or deletes characters, then the family parameter and the
+// implicit multiplication. Each pass keeps exactly the order of the steps it
+// merges (see the comments at the places where that is not obvious).
 #include "engine/UFunktionsParser.h"
 #include "engine/UTermProgramm.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
 
-bool ist_ziffer(unsigned char c) { return c >= '0' && c <= '9'; }
+using T = Termfehler;
 
-// Letters that may belong to a function name: every capital but E, P, T and X.
-bool ist_namensbuchstabe(unsigned char c) {
-    return c >= 'A' && c <= 'Z' && c != 'E' && c != 'P' && c != 'T' && c != 'X';
-}
+constexpr unsigned char Abgelehntes_Byte = 0x81;   // no term character
 
-bool ist_erlaubt(unsigned char c) {
-    if (std::strchr("()*+,-./^", c) && c != 0) return true;
-    if (ist_ziffer(c)) return true;
-    if ((c >= 'A' && c <= 'U') || c == 'W' || c == 'X') return true;
-    return c == Zeichen_Grad || c == Zeichen_Hoch2 || c == Zeichen_Hoch3;
-}
+enum Klasse : uint8_t {
+    Ziffer = 1,
+    Erlaubt = 2,        // may stand in the text after "·" and "," are converted
+    Namensbuchstabe = 4,   // every capital but E, P, T and X
+    Mal_links = 8,      // ")" a digit E K P X: an implicit "*" may follow
+    Mal_rechts = 16,    // "(" E K P X: an implicit "*" may precede
+};
 
-void alle_ersetzen(std::string& s, const std::string& alt, const std::string& neu) {
-    for (size_t p = s.find(alt); p != std::string::npos; p = s.find(alt, p + neu.size()))
-        s.replace(p, alt.size(), neu);
-}
+constexpr std::array<uint8_t, 256> Klassen = [] {
+    std::array<uint8_t, 256> k{};
+    for (unsigned char c : std::string_view("()*+,-./^")) k[c] |= Erlaubt;
+    for (int c = '0'; c <= '9'; ++c) k[c] |= Ziffer | Erlaubt | Mal_links;
+    for (int c = 'A'; c <= 'U'; ++c) k[c] |= Erlaubt;
+    k['W'] |= Erlaubt;
+    k['X'] |= Erlaubt;
+    for (int c : {int(Zeichen_Grad), int(Zeichen_Hoch2), int(Zeichen_Hoch3)}) k[c] |= Erlaubt;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        if (c != 'E' && c != 'P' && c != 'T' && c != 'X') k[c] |= Namensbuchstabe;
+    for (unsigned char c : std::string_view(")EKPX")) k[c] |= Mal_links;
+    for (unsigned char c : std::string_view("(EKPX")) k[c] |= Mal_rechts;
+    return k;
+}();
 
-Termfehler wissenschaftlich(std::string& s) {
-    for (size_t i = 1; i + 1 < s.size(); ++i) {
-        if (s[i] != 'E') continue;
-        unsigned char vor = s[i - 1], nach = s[i + 1];
-        if (!ist_ziffer(vor) || !(ist_ziffer(nach) || nach == '-'))
-            return Termfehler::Falsche_Verwendung_von_E;
-        s.replace(i, 1, "*10^");
-        i += 3;
+inline bool hat(unsigned char c, Klasse k) { return Klassen[c] & k; }
+
+// Scratch storage of the running normalisation (one thread evaluates terms); it
+// only grows, so a warm evaluation allocates nothing.
+struct Puffer {
+    std::string a, b;
+    char* platz(std::string& p, size_t n) {
+        if (p.size() < n) p.resize(n);
+        return p.data();
     }
-    return Termfehler::Keiner;
+};
+Puffer& puffer() {
+    static Puffer p;
+    return p;
 }
 
-Termfehler zeichen_pruefen(std::string& s) {
-    for (auto& ch : s) {
-        unsigned char c = ch;
-        if (c == Zeichen_Punkt_Mal) c = '*';
-        else if (c == ',') c = '.';
-        ch = static_cast<char>(c);
-        if (!ist_erlaubt(c)) return Termfehler::Falsche_Zeichen;
+// UTF-8 to single bytes: code points up to 255 stand for themselves, any other
+// (and a stray byte of broken UTF-8) becomes a byte that is refused.
+size_t dekodieren(std::string_view u, char* aus) {
+    size_t n = 0;
+    for (size_t i = 0; i < u.size();) {
+        unsigned char c = u[i];
+        if (c < 0x80) { aus[n++] = char(c); ++i; continue; }
+        int laenge = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        bool gueltig = laenge > 0 && i + laenge <= u.size();
+        uint32_t cp = laenge == 2 ? c & 0x1F : laenge == 3 ? c & 0x0F : c & 0x07;
+        for (int k = 1; gueltig && k < laenge; ++k) {
+            unsigned char f = u[i + k];
+            if ((f & 0xC0) != 0x80) gueltig = false;
+            cp = (cp << 6) | (f & 0x3F);
+        }
+        if (!gueltig) { aus[n++] = char(Abgelehntes_Byte); ++i; continue; }
+        aus[n++] = cp <= 0xFF ? char(cp) : char(Abgelehntes_Byte);
+        i += laenge;
     }
-    return Termfehler::Keiner;
+    return n;
 }
 
-Termfehler klammern_und_pi(std::string& s) {
-    for (size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i] == '(' && s[i + 1] == ')') return Termfehler::Falscher_Klammerterm;
-        if (s[i] == 'P' && s[i + 1] == 'I') s.erase(i + 1, 1);
-    }
-    return Termfehler::Keiner;
-}
-
-// Minus after "(", degrees, ² and ³; the first character is left as it is.
-void sonderzeichen(std::string& s) {
-    if (s.empty()) return;
-    std::string aus(1, s[0]);
-    aus.reserve(s.size() + 16);
-    for (size_t i = 1; i < s.size(); ++i) {
+// Brackets, E notation, upper case, "·" and ",", the check of every character,
+// and whether "()" occurs (refused only after the other checks). Gives the new
+// length, or 0 with the refusal in f.
+//
+// Every capital E reaches the E-notation check (one at either end was refused
+// before), and its neighbours are those of the typed text: the one before cannot
+// be an E already rewritten, since that E would need a digit or "-" after it.
+size_t zeichen_umschreiben(const char* s, size_t n, char* aus, T& f) {
+    bool falsch = false, leere_klammer = false;
+    size_t m = 0;
+    for (size_t i = 0; i < n; ++i) {
         unsigned char c = s[i];
-        if (c == '-' && aus.back() == '(') aus += "0-";
-        else if (c == Zeichen_Grad) aus += "*.0174532925";
-        else if (c == Zeichen_Hoch2) aus += "^2";
-        else if (c == Zeichen_Hoch3) aus += "^3";
-        else aus += static_cast<char>(c);
+        if (c == 'E') {
+            unsigned char nach = s[i + 1];
+            if (!hat(s[i - 1], Ziffer) || !(hat(nach, Ziffer) || nach == '-')) {
+                f = T::Falsche_Verwendung_von_E;
+                return 0;
+            }
+            std::memcpy(aus + m, "*10^", 4);
+            m += 4;
+            continue;
+        }
+        if (c == '[') c = '(';
+        else if (c == ']') c = ')';
+        else if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+        else if (c == Zeichen_Punkt_Mal) c = '*';
+        else if (c == ',') c = '.';
+        falsch |= !hat(c, Erlaubt);
+        leere_klammer |= c == ')' && m > 0 && aus[m - 1] == '(';
+        aus[m++] = char(c);
     }
-    s.swap(aus);
+    f = falsch ? T::Falsche_Zeichen : leere_klammer ? T::Falscher_Klammerterm : T::Keiner;
+    return f == T::Keiner ? m : 0;
 }
 
-// N and T stand for the family parameter unless they touch a name letter.
-void scharparameter(std::string& s) {
-    const size_t n = s.size();
+// The sign at the start, "PI", "EXP", "W", and (from the second character on)
+// "-" after "(", degrees, ² and ³, in one pass; the length of the result.
+//
+// "PI" loses its I, but the character after a lost I is never the I of another
+// pair. "EXP" is looked for in the text after that: an E, X and P in a row there
+// stand in a row in s as well, because only an I after a P is ever dropped.
+size_t einfuegen_und_loeschen(const char* s, size_t n, char* aus) {
+    size_t i = 0, m = 0;
+    if (s[0] == '+') ++i;
+    if (i < n && s[i] == '-') aus[m++] = '0';
+    char vorher = m ? '0' : 0;   // the last character the PI rule saw
+    bool geloescht = false;
+    auto schreiben = [&](unsigned char c) {   // degrees and powers from the second character on
+        if (m == 0) { aus[m++] = char(c); return; }
+        if (c == '-' && aus[m - 1] == '(') { aus[m++] = '0'; aus[m++] = '-'; }
+        else if (c == Zeichen_Grad) { std::memcpy(aus + m, "*.0174532925", 12); m += 12; }
+        else if (c == Zeichen_Hoch2) { aus[m++] = '^'; aus[m++] = '2'; }
+        else if (c == Zeichen_Hoch3) { aus[m++] = '^'; aus[m++] = '3'; }
+        else aus[m++] = char(c);
+    };
+    for (; i < n; ++i) {
+        const char c = s[i];
+        if (c == 'I' && vorher == 'P' && !geloescht) { geloescht = true; continue; }
+        geloescht = false;
+        vorher = c;
+        if (c == 'E' && i + 2 < n && s[i + 1] == 'X' && s[i + 2] == 'P') {
+            schreiben('E');
+            schreiben('^');
+            i += 2;
+            vorher = 'P';
+        } else if (c == 'W') {
+            for (char w : {'S', 'Q', 'R', 'T'}) schreiben(w);
+        } else {
+            schreiben(c);
+        }
+    }
+    return m;
+}
+
+// N and T stand for the family parameter unless they touch a name letter: the
+// inner positions from left to right, then the first, then the last, each test
+// seeing the replacements already made. Then the implicit "*".
+size_t scharparameter_und_mal(char* s, size_t n, char* aus) {
     auto pruefen = [&](size_t i) {
         if (s[i] != 'N' && s[i] != 'T') return;
-        bool links = i > 0 && ist_namensbuchstabe(s[i - 1]);
-        bool rechts = i + 1 < n && ist_namensbuchstabe(s[i + 1]);
+        bool links = i > 0 && hat(s[i - 1], Namensbuchstabe);
+        bool rechts = i + 1 < n && hat(s[i + 1], Namensbuchstabe);
         if (!links && !rechts) s[i] = 'K';
     };
     for (size_t i = 1; i + 1 < n; ++i) pruefen(i);
     pruefen(0);
     if (n > 1) pruefen(n - 1);
-}
-
-void implizites_mal(std::string& s) {
-    for (size_t i = 1; i < s.size(); ++i) {
-        unsigned char c = s[i], v = s[i - 1];
-        bool rechts = c == '(' || c == 'E' || c == 'K' || c == 'P' || c == 'X';
-        bool links = v == ')' || ist_ziffer(v) || v == 'E' || v == 'K' || v == 'P' || v == 'X';
-        if (rechts && links) {
-            s.insert(i, 1, '*');
-            ++i;
-        }
+    size_t m = 0;
+    aus[m++] = s[0];
+    for (size_t i = 1; i < n; ++i) {
+        if (hat(s[i], Mal_rechts) && hat(s[i - 1], Mal_links)) aus[m++] = '*';
+        aus[m++] = s[i];
     }
+    return m;
 }
 
 }  // namespace
 
-// Works on single-byte (Windows-1252) text.
-Termfehler Normalisieren_Bytes(std::string& s) {
-    using T = Termfehler;
-    if (s.empty()) return T::Kette_leer;
-    if (std::strchr("*+,-/^", s.back())) return T::Operand_erwartet;
-    if (s.size() == 1 && (s[0] == 'w' || s[0] == 'W')) return T::Wurzelterm_ungueltig;
-    if (s.front() == 'E' || s.back() == 'E') return T::Falsche_Verwendung_von_E;
-    for (auto& ch : s) {
-        if (ch == '[') ch = '(';
-        else if (ch == ']') ch = ')';
+Termfehler Normalisieren(std::string_view term, std::string_view& kanonisch) {
+    Puffer& p = puffer();
+    char* s = p.platz(p.a, term.size() + 1);
+    const size_t n = dekodieren(term, s);
+    if (n == 0) return T::Kette_leer;
+    const unsigned char letztes = s[n - 1];
+    if (letztes == 0 || std::strchr("*+,-/^", letztes)) return T::Operand_erwartet;   // a NUL as well
+    if (n == 1 && (s[0] == 'w' || s[0] == 'W')) return T::Wurzelterm_ungueltig;
+    if (s[0] == 'E' || letztes == 'E') return T::Falsche_Verwendung_von_E;
+
+    T f = T::Keiner;
+    char* z = p.platz(p.b, 4 * n);
+    size_t m = zeichen_umschreiben(s, n, z, f);
+    if (f != T::Keiner) return f;
+    s = p.platz(p.a, 12 * m + 1);
+    m = einfuegen_und_loeschen(z, m, s);
+    if (m == 0) {   // nothing left: none of the later steps applies
+        kanonisch = {};
+        return T::Keiner;
     }
-    if (T f = wissenschaftlich(s); f != T::Keiner) return f;
-    for (auto& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    if (T f = zeichen_pruefen(s); f != T::Keiner) return f;
-    if (s[0] == '+') s.erase(0, 1);
-    if (!s.empty() && s[0] == '-') s.insert(0, 1, '0');
-    if (T f = klammern_und_pi(s); f != T::Keiner) return f;
-    alle_ersetzen(s, "EXP", "E^");
-    alle_ersetzen(s, "W", "SQRT");
-    sonderzeichen(s);
-    scharparameter(s);
-    implizites_mal(s);
-    return Termfehler::Keiner;
+    z = p.platz(p.b, 2 * m);
+    m = scharparameter_und_mal(s, m, z);
+    kanonisch = {z, m};
+    return T::Keiner;
 }
 
 bool Term_normalisieren(const std::string& term, std::string& kanonisch) {
-    std::string s = Utf8_zu_Bytes(term);
-    if (Termfehler fehler = Normalisieren_Bytes(s); fehler != Termfehler::Keiner) {
+    std::string_view k;
+    if (Termfehler fehler = Normalisieren(term, k); fehler != Termfehler::Keiner) {
         Parser.Term_Fehler = true;
         Parser.Term_Fehlertext = Fehlertext(fehler);
         return false;
     }
-    kanonisch = Bytes_zu_Utf8(s);
+    kanonisch = Bytes_zu_Utf8(k);
     return true;
 }

@@ -10,34 +10,6 @@ namespace {
 
 using T = Termfehler;
 
-// The parse as a list for a value stack, before registers are assigned.
-enum class Befehlsart : uint8_t {
-    Laden,        // push the operand
-    Negieren,     // top := -top
-    Addieren, Subtrahieren, Multiplizieren, Dividieren, Potenzieren,
-    Ganzpotenz,   // top := top ^ n for a constant integral n
-    Funktion,     // top := f(top)
-    Fehler,       // set the failure and its message; the stack is unchanged
-    Fehlwert,     // set the failure and its message; push a failed value
-};
-
-enum class Quelle : uint8_t { Stapel, Konstante, X, T };
-
-struct Befehl {
-    Befehlsart art;
-    Quelle quelle = Quelle::Stapel;   // right operand of a binary step, or what Laden pushes
-    uint8_t funktion = 0;
-    int32_t ganz = 0;
-    Extended wert = 0;
-    Termfehler fehler = T::Keiner;
-};
-
-struct Stapelprogramm {
-    std::vector<Befehl> befehle;
-    bool braucht_toleranz = false;
-    int zufallsaufrufe = 0;
-};
-constexpr unsigned char Abgelehntes_Byte = 0x81;   // no term character
 // Brackets and operands nested deeper than this are refused instead of
 // exhausting the stack; no term typed into a field comes near it.
 constexpr int Maximale_Schachtelung = 600;
@@ -78,34 +50,83 @@ bool dezimalzahl(const char* a, const char* b, Extended& w) {
 }
 
 // Walks the canonical text exactly like the evaluating parser (cursor c from 1,
-// last operator, pending level) but emits the steps instead of computing them.
+// last operator, pending level) and emits the steps with their registers at once.
+// An operand that is only loaded (a constant, x or t) emits no step: its
+// description travels on a stack to the step that uses it, and a step's result
+// gets the register of its place on that stack.
 class Uebersetzer {
 public:
-    Uebersetzer(const std::string& s, Stapelprogramm& p) : s_(s), L_(s.size()), p_(p) {}
+    Uebersetzer(std::string_view s, Teilprogramm& p, std::vector<Operand>& stapel)
+        : s_(s), L_(s.size()), p_(p), stapel_(stapel) {}
 
-    void uebersetzen() { ausdruck(); }
+    void uebersetzen() {
+        ausdruck();
+        p_.ergebnis = stapel_.empty() ? konstante(NaN_Wert) : stapel_.back();
+    }
+    int registerzahl = 1;
+    bool braucht_toleranz = false;
+    int zufallsaufrufe = 0;
 
 private:
-    const std::string& s_;
+    std::string_view s_;
     size_t L_;
     size_t c_ = 1;
     char letzter_op_ = 0;
     int letzte_stufe_ = 0;
     int offene_stufe_ = 0;
     int tiefe_ = 0;
-    int stapel_ = 0;
     bool zu_tief_ = false;
-    Stapelprogramm& p_;
+    Teilprogramm& p_;
+    std::vector<Operand>& stapel_;
+    // The parse counted as a list of stack commands, loads included: a binary
+    // operator whose right operand was exactly one load takes that load into its
+    // step, and one with a constant integral exponent becomes a power step.
+    size_t befehle_ = 0;
+    bool zuletzt_geladen_ = false;
 
     char zeichen(size_t i) const { return i >= 1 && i <= L_ ? s_[i - 1] : '\0'; }
 
-    void emit(const Befehl& b, int stapelwirkung) {
-        p_.befehle.push_back(b);
-        stapel_ += stapelwirkung;
+    Operand konstante(Extended w) {
+        p_.skalare.push_back(w);
+        return Operand{Ort::Skalar, uint32_t(p_.skalare.size() - 1)};
     }
-    void fehler(Termfehler f) { emit({Befehlsart::Fehler, Quelle::Stapel, 0, 0, 0, f}, 0); }
-    void fehlwert(Termfehler f) { emit({Befehlsart::Fehlwert, Quelle::Stapel, 0, 0, 0, f}, 1); }
-    void laden(Quelle q, Extended w = 0) { emit({Befehlsart::Laden, q, 0, 0, w, T::Keiner}, 1); }
+    Operand nehmen() {   // the parse keeps its stack balanced; a NaN guards anyway
+        if (stapel_.empty()) return konstante(NaN_Wert);
+        Operand o = stapel_.back();
+        stapel_.pop_back();
+        return o;
+    }
+    void laden(Operand o) {
+        stapel_.push_back(o);
+        ++befehle_;
+        zuletzt_geladen_ = true;
+    }
+    void schritt(Schritt s, bool mit_ergebnis = true) {
+        if (mit_ergebnis) {
+            s.ziel = Operand{Ort::Register, uint32_t(stapel_.size())};
+            stapel_.push_back(s.ziel);
+            registerzahl = std::max(registerzahl, int(stapel_.size()));
+        }
+        p_.schritte.push_back(s);
+        ++befehle_;
+        zuletzt_geladen_ = false;
+    }
+    static Schritt neu(Schrittart art, Operand l = {}) {
+        Schritt s{};
+        s.art = art;
+        s.l = l;
+        return s;
+    }
+    void fehler(Termfehler f) {
+        Schritt s = neu(Schrittart::Fehler);
+        s.fehler = f;
+        schritt(s, false);
+    }
+    void fehlwert(Termfehler f) {
+        Schritt s = neu(Schrittart::Fehlwert);
+        s.fehler = f;
+        schritt(s);
+    }
 
     void operator_lesen() {
         if (c_ < L_) {
@@ -140,7 +161,7 @@ private:
         if (zeichen(c_) == '-') {
             ++c_;
             operand();
-            emit({Befehlsart::Negieren}, 0);
+            schritt(neu(Schrittart::Negieren, nehmen()));
         } else {
             operand();
         }
@@ -154,37 +175,39 @@ private:
         do {
             char op = letzter_op_;
             offene_stufe_ = stufe_von(op);
-            size_t start = p_.befehle.size();
+            size_t start = befehle_;
             vorzeichen_operand();
             binaer(op, start);
         } while (!(letzte_stufe_ < offene_stufe_) && !zu_tief_);
         offene_stufe_ = gemerkt;
     }
 
-    // A right operand that is a single load is folded into the step.
     void binaer(char op, size_t start) {
-        Befehl b{};
+        Schritt s{};
         switch (op) {
-        case '+': b.art = Befehlsart::Addieren; break;
-        case '-': b.art = Befehlsart::Subtrahieren; break;
-        case '*': b.art = Befehlsart::Multiplizieren; break;
-        case '/': b.art = Befehlsart::Dividieren; break;
-        default: b.art = Befehlsart::Potenzieren; break;
+        case '+': s.art = Schrittart::Addieren; break;
+        case '-': s.art = Schrittart::Subtrahieren; break;
+        case '*': s.art = Schrittart::Multiplizieren; break;
+        case '/': s.art = Schrittart::Dividieren; break;
+        default: s.art = Schrittart::Potenzieren; break;
         }
-        if (p_.befehle.size() == start + 1 && p_.befehle[start].art == Befehlsart::Laden) {
-            Befehl r = p_.befehle.back();
-            p_.befehle.pop_back();
-            --stapel_;
-            b.quelle = r.quelle;
-            b.wert = r.wert;
-            if (b.art == Befehlsart::Potenzieren && r.quelle == Quelle::Konstante && Ganzzahl_32(r.wert)) {
-                b.art = Befehlsart::Ganzpotenz;
-                b.ganz = static_cast<int32_t>(r.wert);
+        if (befehle_ == start + 1 && zuletzt_geladen_) {   // the load goes into this step
+            --befehle_;
+            const Operand r = stapel_.back();
+            if (s.art == Schrittart::Potenzieren && r.ort == Ort::Skalar && r.index + 1 == p_.skalare.size() &&
+                Ganzzahl_32(p_.skalare.back())) {
+                s.art = Schrittart::Ganzpotenz;
+                s.ganz = static_cast<int32_t>(p_.skalare.back());
+                p_.skalare.pop_back();
+                stapel_.pop_back();
+                s.l = nehmen();
+                schritt(s);
+                return;
             }
-            emit(b, 0);
-        } else {
-            emit(b, -1);
         }
+        s.r = nehmen();
+        s.l = nehmen();
+        schritt(s);
     }
 
     void zahl() {
@@ -200,14 +223,14 @@ private:
         Extended w = 0;
         if (punkte > 1 || b - a == punkte) { fehlwert(T::Fehlerhafte_Zahl); return; }
         if (!dezimalzahl(a, b, w)) { fehlwert(T::Fehlerhafte_Zahl); return; }
-        laden(Quelle::Konstante, w);
+        laden(konstante(w));
     }
 
     void funktionsaufruf() {
         size_t klammer = s_.find('(', c_ - 1);   // 0-based position of "("
-        size_t name_ende = klammer == std::string::npos ? L_ : klammer;
+        size_t name_ende = klammer == std::string_view::npos ? L_ : klammer;
         Funktionsnummer f = Funktion_suchen(s_.substr(c_ - 1, name_ende - (c_ - 1)));
-        c_ = klammer == std::string::npos ? L_ + 1 : klammer + 2;
+        c_ = klammer == std::string_view::npos ? L_ + 1 : klammer + 2;
         if (f == F_KEINE) {
             // The unknown call's bracketed argument is passed over unread.
             int offen = 1;
@@ -220,9 +243,11 @@ private:
             return;
         }
         ausdruck();
-        if (f == F_ABS || f == F_SGN || f == F_FLOOR) p_.braucht_toleranz = true;
-        if (f == F_RANDOM) ++p_.zufallsaufrufe;
-        emit({Befehlsart::Funktion, Quelle::Stapel, uint8_t(f), 0, 0, T::Keiner}, 0);
+        if (f == F_ABS || f == F_SGN || f == F_FLOOR) braucht_toleranz = true;
+        if (f == F_RANDOM) ++zufallsaufrufe;
+        Schritt s = neu(Schrittart::Funktion, nehmen());
+        s.funktion = uint8_t(f);
+        schritt(s);
     }
 
     void operand() {
@@ -234,16 +259,16 @@ private:
             zahl();
         } else if (ch == 'E') {
             ++c_;
-            laden(Quelle::Konstante, std::numbers::e_v<Extended>);
+            laden(konstante(std::numbers::e_v<Extended>));
         } else if (ch == 'P') {
             ++c_;
-            laden(Quelle::Konstante, std::numbers::pi_v<Extended>);
+            laden(konstante(std::numbers::pi_v<Extended>));
         } else if (ch == 'X') {
             ++c_;
-            laden(Quelle::X);
+            laden(Operand{Ort::X, 0});
         } else if (ch == 'K') {
             ++c_;
-            laden(Quelle::T);
+            laden(Operand{Ort::T, 0});
         } else if (ch >= 'A' && ch <= 'U') {
             funktionsaufruf();
         } else {
@@ -251,65 +276,6 @@ private:
         }
     }
 };
-
-bool binaer(Befehlsart a) {
-    return a == Befehlsart::Addieren || a == Befehlsart::Subtrahieren || a == Befehlsart::Multiplizieren ||
-           a == Befehlsart::Dividieren || a == Befehlsart::Potenzieren;
-}
-
-Schrittart schrittart(Befehlsart a) {
-    switch (a) {
-    case Befehlsart::Negieren: return Schrittart::Negieren;
-    case Befehlsart::Addieren: return Schrittart::Addieren;
-    case Befehlsart::Subtrahieren: return Schrittart::Subtrahieren;
-    case Befehlsart::Multiplizieren: return Schrittart::Multiplizieren;
-    case Befehlsart::Dividieren: return Schrittart::Dividieren;
-    case Befehlsart::Potenzieren: return Schrittart::Potenzieren;
-    case Befehlsart::Ganzpotenz: return Schrittart::Ganzpotenz;
-    case Befehlsart::Funktion: return Schrittart::Funktion;
-    case Befehlsart::Fehler: return Schrittart::Fehler;
-    default: return Schrittart::Fehlwert;
-    }
-}
-
-// Stack slot k becomes register k. Loads emit nothing: the operand travels on a
-// stack of descriptions to the step that uses it.
-void register_zuteilen(const Stapelprogramm& sp, Teilprogramm& p, int& registerzahl) {
-    std::vector<Operand> stapel;
-    stapel.reserve(sp.befehle.size());
-    auto konstante = [&](Extended w) {
-        p.skalare.push_back(w);
-        return Operand{Ort::Skalar, uint32_t(p.skalare.size() - 1)};
-    };
-    auto quelle = [&](const Befehl& b) {
-        switch (b.quelle) {
-        case Quelle::Konstante: return konstante(b.wert);
-        case Quelle::X: return Operand{Ort::X, 0};
-        case Quelle::T: return Operand{Ort::T, 0};
-        default: return Operand{};
-        }
-    };
-    auto nehmen = [&] {   // the parse keeps its stack balanced; a NaN guards anyway
-        if (stapel.empty()) return konstante(NaN_Wert);
-        Operand o = stapel.back();
-        stapel.pop_back();
-        return o;
-    };
-    registerzahl = 1;
-    for (const Befehl& b : sp.befehle) {
-        if (b.art == Befehlsart::Laden) { stapel.push_back(quelle(b)); continue; }
-        Schritt s{schrittart(b.art), {}, {}, {}, b.ganz, false, b.funktion, b.fehler};
-        if (b.art != Befehlsart::Fehler) {
-            if (binaer(b.art)) s.r = b.quelle == Quelle::Stapel ? nehmen() : quelle(b);
-            if (b.art != Befehlsart::Fehlwert) s.l = nehmen();
-            s.ziel = Operand{Ort::Register, uint32_t(stapel.size())};
-            stapel.push_back(s.ziel);
-            registerzahl = std::max(registerzahl, int(stapel.size()));
-        }
-        p.schritte.push_back(s);
-    }
-    p.ergebnis = stapel.empty() ? konstante(NaN_Wert) : stapel.back();
-}
 
 // Steps whose operands are all the same for every point of a call (constants, t,
 // earlier such steps) move to a list run once per call; RANDOM draws per point
@@ -373,28 +339,7 @@ void verschmelzen(Teilprogramm& p) {
 
 }  // namespace
 
-std::string Utf8_zu_Bytes(const std::string& u) {
-    std::string aus;
-    aus.reserve(u.size());
-    for (size_t i = 0; i < u.size();) {
-        unsigned char c = u[i];
-        if (c < 0x80) { aus += char(c); ++i; continue; }
-        int laenge = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
-        bool gueltig = laenge > 0 && i + laenge <= u.size();
-        uint32_t cp = laenge == 2 ? c & 0x1F : laenge == 3 ? c & 0x0F : c & 0x07;
-        for (int k = 1; gueltig && k < laenge; ++k) {
-            unsigned char f = u[i + k];
-            if ((f & 0xC0) != 0x80) gueltig = false;
-            cp = (cp << 6) | (f & 0x3F);
-        }
-        if (!gueltig) { aus += char(Abgelehntes_Byte); ++i; continue; }
-        aus += cp <= 0xFF ? char(cp) : char(Abgelehntes_Byte);
-        i += laenge;
-    }
-    return aus;
-}
-
-std::string Bytes_zu_Utf8(const std::string& b) {
+std::string Bytes_zu_Utf8(std::string_view b) {
     std::string aus;
     aus.reserve(b.size() + 4);
     for (unsigned char c : b) {
@@ -406,15 +351,17 @@ std::string Bytes_zu_Utf8(const std::string& b) {
 
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term, Uebersetzungsoptionen optionen) {
     auto p = std::make_shared<Programm>();
-    std::string s = Utf8_zu_Bytes(term);
-    p->normalisierungsfehler = Normalisieren_Bytes(s);
+    std::string_view s;
+    p->normalisierungsfehler = Normalisieren(term, s);
     if (p->normalisierungsfehler != Termfehler::Keiner) return p;
-    Stapelprogramm sp;
-    sp.befehle.reserve(s.size() + 2);
-    Uebersetzer(s, sp).uebersetzen();
-    p->braucht_toleranz = sp.braucht_toleranz;
-    p->zufall_mehrfach = sp.zufallsaufrufe > 1;
-    register_zuteilen(sp, p->voll, p->registerzahl);
+    static std::vector<Operand> stapel;   // one thread compiles terms
+    stapel.clear();
+    p->voll.schritte.reserve(s.size() + 2);
+    Uebersetzer u(s, p->voll, stapel);
+    u.uebersetzen();
+    p->braucht_toleranz = u.braucht_toleranz;
+    p->zufall_mehrfach = u.zufallsaufrufe > 1;
+    p->registerzahl = u.registerzahl;
     p->optionen = optionen;
     if (optionen.falten) p->roh = p->voll;   // folded on the first batch with one t
     p->breite = p->zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p->registerzahl), 1, 64);

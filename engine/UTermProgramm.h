@@ -11,19 +11,19 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The four special characters of a term (the same codes in Windows-1252 and Latin-1).
 constexpr unsigned char Zeichen_Grad = 176, Zeichen_Hoch2 = 178, Zeichen_Hoch3 = 179,
                         Zeichen_Punkt_Mal = 183;
 
-// UTF-8 to single bytes: code points up to 255 stand for themselves, any other
-// (and a stray byte of broken UTF-8 beyond 255) becomes a byte that is refused.
-std::string Utf8_zu_Bytes(const std::string& utf8);
-std::string Bytes_zu_Utf8(const std::string& bytes);
-
-// Normalises single-byte text in place; Keiner on success, else the refusal.
-Termfehler Normalisieren_Bytes(std::string& s);
+// Normalises a term as typed (UTF-8) into the canonical single-byte text (code
+// points up to 255 stand for themselves, any other and a stray byte of broken UTF-8
+// become a refused byte). Keiner on success, else the refusal; kanonisch then views
+// scratch storage that the next call overwrites.
+Termfehler Normalisieren(std::string_view term, std::string_view& kanonisch);
+std::string Bytes_zu_Utf8(std::string_view bytes);
 
 // Where a step reads or writes: a register (one value per point), a value that is
 // the same for every point of the call (a constant, t, a folded subterm), x or t.
