@@ -246,7 +246,7 @@ bool ungeprueft_sicher(const Schritt& s) {
 
 // Scratch storage of the running evaluation (one thread evaluates terms).
 struct Arbeitsspeicher {
-    std::vector<Extended> reg, skalare, t_block;
+    std::vector<Extended> reg, t_block;
 };
 Arbeitsspeicher& arbeitsspeicher() {
     static Arbeitsspeicher a;
@@ -285,6 +285,9 @@ size_t block_ausfuehren(const Teilprogramm& p, const Blockumgebung& u, size_t n,
     }
     return letzte;
 }
+
+// The same number, zeros told apart by sign; a NaN is never the same.
+bool bitgleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 void platzieren(Operand& o, size_t breite) {
     if (o.ort == Ort::Ausgabe) o.versatz = 0;
@@ -378,20 +381,26 @@ size_t Programm::reihe(const Extended* x, const Extended* t, bool t_je_punkt, si
     const Teilprogramm* p = &voll;
     if (!t_je_punkt && n > 1 && optionen.falten) {
         falten_vorbereiten();
-        // Subterms of t and constants once for the call; where one of them fails or
-        // raises a flag, its message must keep its place: then every step runs per point.
-        a.skalare.assign(tschritte.skalare.begin(), tschritte.skalare.end());
-        a.skalare[t_platz] = t[0];
-        uint8_t m = 0;
-        Termfehler f = Termfehler::Keiner;
-        Blockumgebung ut = u;
-        ut.basis[size_t(Ort::Skalar)] = a.skalare.data();
-        ut.marken = &m;
-        ut.fehler = &f;
-        for (const Schritt& s : tschritte.schritte) s.geprueft(s, ut, 1);
-        if (m == 0) {
+        // Subterms of t and constants once for the call (or from the call before with
+        // the same t); where one of them fails or raises a flag, its message must keep
+        // its place: then every step runs per point.
+        if (!faltwerte_gueltig || !bitgleich(falt_t, t[0]) || !bitgleich(falt_toleranz, u.toleranz)) {
+            faltwerte.assign(tschritte.skalare.begin(), tschritte.skalare.end());
+            faltwerte[t_platz] = t[0];
+            uint8_t m = 0;
+            Termfehler f = Termfehler::Keiner;
+            Blockumgebung ut = u;
+            ut.basis[size_t(Ort::Skalar)] = faltwerte.data();
+            ut.marken = &m;
+            ut.fehler = &f;
+            for (const Schritt& s : tschritte.schritte) s.geprueft(s, ut, 1);
+            faltwerte_gueltig = m == 0;
+            falt_t = t[0];
+            falt_toleranz = u.toleranz;
+        }
+        if (faltwerte_gueltig) {
             p = &punkte;
-            u.basis[size_t(Ort::Skalar)] = a.skalare.data();
+            u.basis[size_t(Ort::Skalar)] = faltwerte.data();
         }
     }
     if (p == &voll && !t_je_punkt && n > 1) {

@@ -99,6 +99,11 @@ struct Programm {
     mutable Teilprogramm tschritte, punkte;
     mutable uint32_t t_platz = 0;
     mutable bool gefaltet = false;
+    // The folded values of the last batch with one t, kept while t and the jump
+    // tolerance stay bitwise the same (the folded steps raised nothing then).
+    mutable std::vector<Extended> faltwerte;
+    mutable Extended falt_t = 0, falt_toleranz = 0;
+    mutable bool faltwerte_gueltig = false;
     void falten_vorbereiten() const;
     int registerzahl = 1;
     size_t breite = 1;                   // points per block

@@ -171,6 +171,21 @@ TEST(Termspeicher, ToleranzWirdBeimAuswertenGelesen) {
     auto nachher = auswerten(false, "sgn(x)", 0.005L, 0);
     EXPECT_TRUE(nachher.zustand.Signum_Null);
     gleich(nachher, auswerten(true, "sgn(x)", 0.005L, 0), "breites Fenster");
+    // A batch keeps subterms of t from the call before only for the same tolerance.
+    const std::vector<Extended> x{1, 2};
+    const Extended t = 0.01L;
+    std::vector<Extended> y(2);
+    std::vector<uint8_t> marken(2);
+    for (Extended breite : {8, 100, 8}) {
+        KOS.xli = -breite;
+        KOS.xre = breite;
+        Term_auswerten_Reihe("sgn(t-0,005)x", x, {&t, 1}, y, marken);
+        for (size_t i = 0; i < 2; ++i) {
+            const Ergebnis e = auswerten(true, "sgn(t-0,005)x", x[i], t);
+            EXPECT_EQ(std::memcmp(&e.wert, &y[i], 10), 0) << breite;
+            EXPECT_EQ(e.zustand.Signum_Null, bool(marken[i] & Marke_Signum_Null)) << breite;
+        }
+    }
     KOS = Koordinatensystem{};
 }
 
