@@ -2,11 +2,11 @@
 
 #include "engine/UTermFunktionen.h"
 #include "engine/UTermProgramm.h"
-#include "graphics/U_KOS.h"
 #include "platform/Dialoge.h"
 
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 #include <algorithm>
@@ -16,22 +16,35 @@ Parserzustand Parser;
 namespace {
 
 // Compiled terms by their text. Plotting asks for the same text hundreds of times
-// in a row, so the last one is checked before the map: first by its length and
-// its last character, which differ for most neighbouring texts.
+// in a row, so the last one is checked before the map: its length first, then its
+// bytes eight at a time from the end, where neighbouring texts differ most often.
 constexpr size_t Speichergrenze = 2048;
 std::unordered_map<std::string, std::shared_ptr<const Programm>> speicher;
 std::string letzter_text;
 std::shared_ptr<const Programm> letztes;
-Termfehler letzte_fehlerart = Termfehler::Keiner;
+const Programm* letztes_programm = nullptr;   // letztes.get(), null while there is none
 
-bool ist_letzter(const std::string& term) {
-    if (!letztes || term.size() != letzter_text.size()) return false;
-    if (!term.empty() && term.back() != letzter_text.back()) return false;
-    return term == letzter_text;
+inline uint64_t acht_bytes(const char* p) {
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
 }
 
-const Programm& programm_fuer(const std::string& term) {
-    if (ist_letzter(term)) return *letztes;
+inline bool gleiche_bytes(const char* a, const char* b, size_t n) {
+    if (n >= 8) {
+        uint64_t unterschied = acht_bytes(a + n - 8) ^ acht_bytes(b + n - 8);
+        for (size_t i = 0; i + 8 < n; i += 8) unterschied |= acht_bytes(a + i) ^ acht_bytes(b + i);
+        return unterschied == 0;
+    }
+    return std::memcmp(a, b, n) == 0;
+}
+
+inline bool ist_letzter(const std::string& term) {
+    return letztes_programm && term.size() == letzter_text.size() &&
+           gleiche_bytes(term.data(), letzter_text.data(), term.size());
+}
+
+const Programm& programm_suchen(const std::string& term) {
     auto it = speicher.find(term);
     if (it == speicher.end()) {
         if (speicher.size() >= Speichergrenze) speicher.clear();
@@ -39,7 +52,12 @@ const Programm& programm_fuer(const std::string& term) {
     }
     letzter_text = term;
     letztes = it->second;
+    letztes_programm = letztes.get();
     return *letztes;
+}
+
+inline const Programm& programm_fuer(const std::string& term) {
+    return ist_letzter(term) ? *letztes_programm : programm_suchen(term);
 }
 
 uint8_t parser_marken() {
@@ -47,43 +65,12 @@ uint8_t parser_marken() {
                    (Parser.Signum_Null ? Marke_Signum_Null : 0) | (Parser.Knickstelle ? Marke_Knickstelle : 0));
 }
 
-// Parser as the last of n single calls leaves it: the flags of the last point and
-// the last message any point set (a failure without a message keeps the old text).
-// A normalisation failure leaves the jump flags as they were.
-void parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfehler letzte_meldung) {
-    if (letzte_meldung != Termfehler::Keiner) Parser.Term_Fehlertext = Fehlertext(letzte_meldung);
-    letzte_fehlerart = fehler;
-    Parser.Term_Fehler = marken & Marke_Fehler;
-    if (p.normalisierungsfehler != Termfehler::Keiner) return;
-    Parser.Sprungstelle = marken & Marke_Sprungstelle;
-    Parser.Signum_Null = marken & Marke_Signum_Null;
-    Parser.Knickstelle = marken & Marke_Knickstelle;
-}
-
-Extended einzeln(const Programm& p, Extended x, Extended t) {
-    Extended y;
-    uint8_t m;
-    Termfehler f;
-    y = p.punkt(x, t, m, f);
-    if (m == 0) {   // the common case in one go
-        Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
-        letzte_fehlerart = Termfehler::Keiner;
-        return y;
-    }
-    parser_setzen(p, m, f, f);
-    return y;
-}
-
 bool ist_ungerade(Extended v) { return std::fmod(std::nearbyint(v), 2.0L) != 0; }
 
 }  // namespace
 
-Extended Sprungtoleranz() { return (KOS.xre - KOS.xli) / KOS.Bildbreite / 20; }
-
-Termfehler Letzte_Fehlerart() { return letzte_fehlerart; }
-
 Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
-    return einzeln(programm_fuer(term), x, t);
+    return programm_fuer(term).einzeln(x, t);
 }
 
 void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
@@ -98,22 +85,23 @@ void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
     size_t letzte = p.reihe(x.data(), t.data(), t.size() == n && n > 1, n, y.data(), marken.data(), fehler.data());
     if (p.normalisierungsfehler != Termfehler::Keiner)
         for (size_t i = 0; i < n; ++i) marken[i] |= alte_sprungmarken;
-    parser_setzen(p, marken[n - 1], fehler[n - 1], letzte < n ? fehler[letzte] : Termfehler::Keiner);
+    Parser_setzen(p, marken[n - 1], fehler[n - 1], letzte < n ? fehler[letzte] : Termfehler::Keiner);
 }
 
 Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t) {
-    return einzeln(*Programm_uebersetzen(term), x, t);
+    return Programm_uebersetzen(term)->einzeln(x, t);
 }
 
 void Termspeicher_leeren() {
     speicher.clear();
     letztes.reset();
+    letztes_programm = nullptr;
     letzter_text.clear();
 }
 
 bool Term_pruefen(const std::string& term) {
     Term_auswerten(term, 1, 1);
-    if (Parser.Term_Fehler && Ist_Syntaxfehler(letzte_fehlerart)) {
+    if (Parser.Term_Fehler && Ist_Syntaxfehler(Letzte_Fehlerart())) {
         Dialog().Meldung(Parser.Term_Fehlertext);
         return false;
     }

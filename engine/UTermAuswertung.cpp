@@ -1,6 +1,7 @@
 // The kernels of the step program, each running one step over a block of points,
 // and the driver that runs a program over any number of points.
 #include "engine/UTermProgramm.h"
+#include "engine/UTermRechnen.h"
 
 #include <algorithm>
 #include <array>
@@ -11,44 +12,6 @@ using T = Termfehler;
 
 inline Extended* adresse(const Operand& o, const Blockumgebung& u) {
     return u.basis[size_t(o.ort)] + o.versatz;
-}
-
-// The power step for one point. Checked: a failure is the power's own message.
-template <bool Pruefen>
-inline Extended ganzpotenz(Extended a, int32_t n, Punktmeldung m) {
-    if constexpr (!Pruefen) {
-        if (n == 2) return a * a;
-        if (n == 3) return a * (a * a);
-        return Ganzpotenz_wert(a, n);
-    } else {
-        Extended v = Ganzpotenz_wert(a, n);
-        return Endlich(v) ? v : Fehler_im_Schritt(a, 0, T::Potenzieren, m);
-    }
-}
-
-template <Schrittart A>
-constexpr Termfehler meldung_von() {
-    if constexpr (A == Schrittart::Addieren) return T::Addition;
-    else if constexpr (A == Schrittart::Subtrahieren) return T::Subtraktion;
-    else if constexpr (A == Schrittart::Multiplizieren) return T::Multiplikation;
-    else if constexpr (A == Schrittart::Dividieren) return T::Division;
-    else return T::Potenzieren;
-}
-
-template <Schrittart A, bool Pruefen>
-inline Extended rechnen(Extended l, Extended r, Punktmeldung m) {
-    Extended v;
-    if constexpr (A == Schrittart::Addieren) v = l + r;
-    else if constexpr (A == Schrittart::Subtrahieren) v = l - r;
-    else if constexpr (A == Schrittart::Multiplizieren) v = l * r;
-    else if constexpr (A == Schrittart::Dividieren) v = r != 0 ? l / r : NaN_Wert;
-    else {
-        if (std::isnan(l) || std::isnan(r)) return NaN_Wert;
-        return Potenz(l, r, v) ? v : Fehler_im_Schritt(l, r, T::Potenzieren, m);
-    }
-    if constexpr (Pruefen)
-        if (!Endlich(v)) [[unlikely]] return Fehler_im_Schritt(l, r, meldung_von<A>(), m);
-    return v;
 }
 
 // LS, RS: the operand is one value for all points. RP: the right operand is
@@ -153,82 +116,6 @@ Kern kern(const Schritt& s) {
     }
 }
 
-template <Schrittart A, int RP>
-void punkt_binaer(const Schritt& s, const Punktlage& p) {
-    Extended* w = p.w;
-    Extended b = w[s.ri];
-    if constexpr (RP != 0) b = ganzpotenz<true>(b, s.ganz, {*p.marken, *p.fehler});
-    w[s.zi] = rechnen<A, true>(w[s.li], b, {*p.marken, *p.fehler});
-}
-
-void punkt_negieren(const Schritt& s, const Punktlage& p) { p.w[s.zi] = -p.w[s.li]; }
-
-void punkt_potenz(const Schritt& s, const Punktlage& p) {
-    p.w[s.zi] = ganzpotenz<true>(p.w[s.li], s.ganz, {*p.marken, *p.fehler});
-}
-
-void punkt_funktion(const Schritt& s, const Punktlage& p) {
-    Extended v = p.w[s.li];
-    Punktmeldung m{*p.marken, *p.fehler};
-    p.w[s.zi] = std::isnan(v) ? v : Funktionen[s.funktion].wert(v, p.toleranz, m);
-}
-
-void punkt_fehler(const Schritt& s, const Punktlage& p) { Punktmeldung{*p.marken, *p.fehler}.scheitern(s.fehler); }
-
-void punkt_fehlwert(const Schritt& s, const Punktlage& p) {
-    Punktmeldung{*p.marken, *p.fehler}.scheitern(s.fehler);
-    p.w[s.zi] = NaN_Wert;
-}
-
-template <Schrittart A>
-Punktkern punkt_binaerkern(bool rp) {
-    return rp ? punkt_binaer<A, 1> : punkt_binaer<A, 0>;
-}
-
-// The unchecked single-point kernels of plain arithmetic (see ungeprueft_sicher).
-template <Schrittart A, bool RP>
-void punkt_binaer_frei(const Schritt& s, const Punktlage& p) {
-    Extended* w = p.w;
-    Extended b = w[s.ri];
-    if constexpr (RP) b = ganzpotenz<false>(b, s.ganz, {*p.marken, *p.fehler});
-    w[s.zi] = rechnen<A, false>(w[s.li], b, {*p.marken, *p.fehler});
-}
-
-void punkt_potenz_frei(const Schritt& s, const Punktlage& p) {
-    p.w[s.zi] = ganzpotenz<false>(p.w[s.li], s.ganz, {*p.marken, *p.fehler});
-}
-
-Punktkern punktkern_frei(const Schritt& s) {
-    switch (s.art) {
-    case Schrittart::Negieren: return punkt_negieren;
-    case Schrittart::Addieren:
-        return s.r_potenz ? punkt_binaer_frei<Schrittart::Addieren, true> : punkt_binaer_frei<Schrittart::Addieren, false>;
-    case Schrittart::Subtrahieren:
-        return s.r_potenz ? punkt_binaer_frei<Schrittart::Subtrahieren, true>
-                          : punkt_binaer_frei<Schrittart::Subtrahieren, false>;
-    case Schrittart::Multiplizieren:
-        return s.r_potenz ? punkt_binaer_frei<Schrittart::Multiplizieren, true>
-                          : punkt_binaer_frei<Schrittart::Multiplizieren, false>;
-    case Schrittart::Ganzpotenz: return punkt_potenz_frei;
-    default: return nullptr;
-    }
-}
-
-Punktkern punktkern(const Schritt& s) {
-    switch (s.art) {
-    case Schrittart::Negieren: return punkt_negieren;
-    case Schrittart::Addieren: return punkt_binaerkern<Schrittart::Addieren>(s.r_potenz);
-    case Schrittart::Subtrahieren: return punkt_binaerkern<Schrittart::Subtrahieren>(s.r_potenz);
-    case Schrittart::Multiplizieren: return punkt_binaerkern<Schrittart::Multiplizieren>(s.r_potenz);
-    case Schrittart::Dividieren: return punkt_binaerkern<Schrittart::Dividieren>(s.r_potenz);
-    case Schrittart::Potenzieren: return punkt_binaerkern<Schrittart::Potenzieren>(s.r_potenz);
-    case Schrittart::Ganzpotenz: return punkt_potenz;
-    case Schrittart::Funktion: return punkt_funktion;
-    case Schrittart::Fehler: return punkt_fehler;
-    default: return punkt_fehlwert;
-    }
-}
-
 // Without checks, a value that overflows or turns into a NaN under + - * and
 // positive integral powers stays infinite or NaN to the end (no division, no
 // function, no power below one can make it finite again). So such a program may
@@ -311,55 +198,6 @@ void Kerne_waehlen(Teilprogramm& p, size_t breite) {
         p.rein_arithmetisch = p.rein_arithmetisch && ungeprueft_sicher(s);
     }
     platzieren(p.ergebnis, breite);
-}
-
-void Punktkerne_waehlen(Programm& p) {
-    const uint32_t R = uint32_t(p.registerzahl);
-    auto platz = [&](const Operand& o) -> uint32_t {
-        switch (o.ort) {
-        case Ort::Register: case Ort::Ausgabe: return o.index;
-        case Ort::X: return R;
-        case Ort::T: return R + 1;
-        case Ort::Skalar: return R + 2 + o.index;
-        default: return 0;
-        }
-    };
-    p.rahmen.assign(R + 2, 0);
-    p.rahmen.insert(p.rahmen.end(), p.voll.skalare.begin(), p.voll.skalare.end());
-    for (Schritt& s : p.voll.schritte) {
-        s.zi = platz(s.ziel);
-        s.li = platz(s.l);
-        s.ri = platz(s.r);
-        s.punktkern = punktkern(s);
-        s.punktkern_frei = p.voll.rein_arithmetisch ? punktkern_frei(s) : nullptr;
-    }
-    p.voll.ergebnis_im_rahmen = platz(p.voll.ergebnis);
-}
-
-Extended Programm::punkt(Extended x, Extended t, uint8_t& marken, Termfehler& fehler) const {
-    marken = 0;
-    fehler = Termfehler::Keiner;
-    if (normalisierungsfehler != Termfehler::Keiner) {
-        marken = Marke_Fehler;
-        fehler = normalisierungsfehler;
-        return Fehlerwert;
-    }
-    const Punktlage p{rahmen.data(), &marken, &fehler, braucht_toleranz ? Sprungtoleranz() : 0};
-    p.w[registerzahl] = x;
-    p.w[registerzahl + 1] = t;
-    const Schritt* const anfang = voll.schritte.data();
-    const Schritt* const ende = anfang + voll.schritte.size();
-    if (voll.rein_arithmetisch) {
-        // As for a block: a finite end value of plain arithmetic is what the checked run
-        // gives, without flags or message; anything else runs again with every check.
-        for (const Schritt* s = anfang; s != ende; ++s) s->punktkern_frei(*s, p);
-        const Extended v = p.w[voll.ergebnis_im_rahmen];
-        if (Endlich(v)) return v;
-    }
-    for (const Schritt* s = anfang; s != ende; ++s) s->punktkern(*s, p);
-    const Extended v = p.w[voll.ergebnis_im_rahmen];
-    if (!Endlich(v)) marken |= Marke_Fehler;   // also a NaN passed in as x or t
-    return marken & Marke_Fehler ? Fehlerwert : v;
 }
 
 size_t Programm::reihe(const Extended* x, const Extended* t, bool t_je_punkt, size_t n, Extended* y,

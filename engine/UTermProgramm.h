@@ -45,9 +45,6 @@ enum class Schrittart : uint8_t {
 struct Blockumgebung;
 struct Schritt;
 using Kern = void (*)(const Schritt&, const Blockumgebung&, size_t n);
-// The same step for a single point, every operand in one frame of values.
-struct Punktlage { Extended* w; uint8_t* marken; Termfehler* fehler; Extended toleranz; };
-using Punktkern = void (*)(const Schritt&, const Punktlage&);
 
 struct Schritt {
     Schrittart art;
@@ -58,9 +55,6 @@ struct Schritt {
     Termfehler fehler = Termfehler::Keiner;
     Kern geprueft = nullptr;     // with every finiteness check and message
     Kern ungeprueft = nullptr;   // plain arithmetic, for programs where that is safe
-    Punktkern punktkern = nullptr;
-    Punktkern punktkern_frei = nullptr;   // unchecked, for programs of plain arithmetic
-    uint32_t zi = 0, li = 0, ri = 0;   // places in the single point's frame
 };
 
 // What the kernels see of one block: where each kind of operand starts (register
@@ -81,7 +75,37 @@ struct Teilprogramm {
     std::vector<Extended> skalare;
     Operand ergebnis;
     bool rein_arithmetisch = false;   // + - * and positive integral powers only
-    uint32_t ergebnis_im_rahmen = 0;
+};
+
+// A step of the single-point path: its kind with the fused exponent in one code
+// (Punktart), and its operands as byte offsets into one frame of values.
+struct Punktschritt {
+    uint8_t art = 0;
+    uint8_t funktion = 0;
+    Termfehler fehler = Termfehler::Keiner;
+    int32_t ganz = 0;
+    uint32_t z = 0, l = 0, r = 0;
+};
+struct Punktliste {
+    std::vector<Punktschritt> schritte;
+    uint32_t ergebnis = 0;
+    bool rein_arithmetisch = false;
+};
+
+// The single-point form: the frame holds registers, x, t, the constants and the
+// folded subterms of t. The split into steps once per t and steps per point is made
+// on the second call (a term evaluated once never pays for it); the folded values
+// are kept while t (and the jump tolerance, where a folded step reads it) is
+// bitwise that of the call that computed them and they raised nothing.
+struct Einzelform {
+    enum class Faltung : uint8_t { Erster_Aufruf, Zweiter_Aufruf, Keine, Vorhanden };
+    Punktliste voll, tschritte, punkte;
+    std::vector<Extended> rahmen;
+    uint32_t x_platz = 0, t_platz = 0;
+    Faltung faltung = Faltung::Erster_Aufruf;
+    bool gueltig = false;              // the folded values belong to t_alt, tol_alt
+    bool tschritte_mit_toleranz = false;
+    Extended t_alt = 0, tol_alt = 0;
 };
 
 struct Uebersetzungsoptionen {
@@ -110,10 +134,11 @@ struct Programm {
     bool braucht_toleranz = false;       // uses ABS, SGN or FLOOR
     bool zufall_mehrfach = false;        // RANDOM more than once: points one at a time
 
-    // One point: registers, x, t and the constants in one frame (owned here, as
-    // one thread evaluates terms), so that a single call pays no block set-up.
-    mutable std::vector<Extended> rahmen;
-    Extended punkt(Extended x, Extended t, uint8_t& marken, Termfehler& fehler) const;
+    // One point through the single-point form (owned here, as one thread evaluates
+    // terms), so that a single call pays no block set-up; Parser afterwards as
+    // Term_auswerten leaves it.
+    mutable Einzelform einzel;
+    Extended einzeln(Extended x, Extended t) const;
 
     // n points; t one value (t_je_punkt false) or one per point. y gets each value
     // (Fehlerwert on failure), marken each point's flags, fehler its last message.
@@ -122,11 +147,16 @@ struct Programm {
                  uint8_t* marken, Termfehler* fehler) const;
 };
 
+// Parser as the last of n single calls leaves it: the flags of the last point and
+// the last message any point set (a failure without a message keeps the old text).
+// A normalisation failure leaves the jump flags as they were.
+void Parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfehler letzte_meldung);
+
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term,
                                                     Uebersetzungsoptionen optionen = {});
 
 // Chooses the kernels of a finished step list and whether it may run unchecked,
 // and places its operands for blocks of the given width.
 void Kerne_waehlen(Teilprogramm& p, size_t breite);
-// Frame places and kernels of the single-point path of the full program.
+// The single-point form of the full program.
 void Punktkerne_waehlen(Programm& p);

@@ -1,0 +1,262 @@
+// The single-point path: one evaluation runs a step list over one frame of values
+// (registers, x, t, constants, folded subterms of t), each step dispatched by its
+// kind in one loop, with the same arithmetic as the block kernels.
+#include "engine/UTermProgramm.h"
+#include "engine/UTermRechnen.h"
+#include "graphics/U_KOS.h"
+
+#include <cstring>
+
+namespace {
+
+using A = Schrittart;
+
+// A step's code: its kind and which power of the right operand (or, for Ganzpotenz,
+// of its operand) it takes: 0 none, 2 the square, 3 the cube, 1 any other.
+constexpr uint8_t code(Schrittart a, int rp = 0) { return uint8_t(uint8_t(a) * 4 + rp); }
+
+int potenzart(const Schritt& s) {
+    const bool mit_potenz = s.art == A::Ganzpotenz || (s.r_potenz && s.art >= A::Addieren && s.art <= A::Dividieren);
+    if (!mit_potenz) return 0;
+    return s.ganz == 2 || s.ganz == 3 ? s.ganz : 1;
+}
+
+inline Extended& feld(char* w, uint32_t versatz) { return *reinterpret_cast<Extended*>(w + versatz); }
+
+template <Schrittart S, int RP, bool Pruefen>
+inline void zweistellig(const Punktschritt& s, char* w, Punktmeldung m) {
+    Extended b = feld(w, s.r);
+    if constexpr (RP != 0) b = ganzpotenz<Pruefen>(b, RP == 1 ? s.ganz : RP, m);
+    feld(w, s.z) = rechnen<S, Pruefen>(feld(w, s.l), b, m);
+}
+
+template <int RP, bool Pruefen>
+inline void potenz(const Punktschritt& s, char* w, Punktmeldung m) {
+    feld(w, s.z) = ganzpotenz<Pruefen>(feld(w, s.l), RP == 1 ? s.ganz : RP, m);
+}
+
+// Plain arithmetic without checks (only lists where that is safe, see ungeprueft_sicher).
+[[gnu::always_inline]] inline void frei_laufen(const Punktschritt* s, const Punktschritt* ende, char* w) {
+    uint8_t keine_marken = 0;
+    Termfehler keine = Termfehler::Keiner;
+    const Punktmeldung m{keine_marken, keine};
+    for (; s != ende; ++s) {
+        switch (s->art) {
+        case code(A::Negieren): feld(w, s->z) = -feld(w, s->l); break;
+        case code(A::Addieren): zweistellig<A::Addieren, 0, false>(*s, w, m); break;
+        case code(A::Addieren, 1): zweistellig<A::Addieren, 1, false>(*s, w, m); break;
+        case code(A::Addieren, 2): zweistellig<A::Addieren, 2, false>(*s, w, m); break;
+        case code(A::Addieren, 3): zweistellig<A::Addieren, 3, false>(*s, w, m); break;
+        case code(A::Subtrahieren): zweistellig<A::Subtrahieren, 0, false>(*s, w, m); break;
+        case code(A::Subtrahieren, 1): zweistellig<A::Subtrahieren, 1, false>(*s, w, m); break;
+        case code(A::Subtrahieren, 2): zweistellig<A::Subtrahieren, 2, false>(*s, w, m); break;
+        case code(A::Subtrahieren, 3): zweistellig<A::Subtrahieren, 3, false>(*s, w, m); break;
+        case code(A::Multiplizieren): zweistellig<A::Multiplizieren, 0, false>(*s, w, m); break;
+        case code(A::Multiplizieren, 1): zweistellig<A::Multiplizieren, 1, false>(*s, w, m); break;
+        case code(A::Multiplizieren, 2): zweistellig<A::Multiplizieren, 2, false>(*s, w, m); break;
+        case code(A::Multiplizieren, 3): zweistellig<A::Multiplizieren, 3, false>(*s, w, m); break;
+        case code(A::Ganzpotenz, 1): potenz<1, false>(*s, w, m); break;
+        case code(A::Ganzpotenz, 2): potenz<2, false>(*s, w, m); break;
+        case code(A::Ganzpotenz, 3): potenz<3, false>(*s, w, m); break;
+        default: break;
+        }
+    }
+}
+
+// Every step with its finiteness check and message; m collects the point's report.
+[[gnu::always_inline]] inline void laufen(const Punktschritt* s, const Punktschritt* ende, char* w, Extended tol, Punktmeldung m) {
+    for (; s != ende; ++s) {
+        switch (s->art) {
+        case code(A::Negieren): feld(w, s->z) = -feld(w, s->l); break;
+        case code(A::Addieren): zweistellig<A::Addieren, 0, true>(*s, w, m); break;
+        case code(A::Addieren, 1): zweistellig<A::Addieren, 1, true>(*s, w, m); break;
+        case code(A::Addieren, 2): zweistellig<A::Addieren, 2, true>(*s, w, m); break;
+        case code(A::Addieren, 3): zweistellig<A::Addieren, 3, true>(*s, w, m); break;
+        case code(A::Subtrahieren): zweistellig<A::Subtrahieren, 0, true>(*s, w, m); break;
+        case code(A::Subtrahieren, 1): zweistellig<A::Subtrahieren, 1, true>(*s, w, m); break;
+        case code(A::Subtrahieren, 2): zweistellig<A::Subtrahieren, 2, true>(*s, w, m); break;
+        case code(A::Subtrahieren, 3): zweistellig<A::Subtrahieren, 3, true>(*s, w, m); break;
+        case code(A::Multiplizieren): zweistellig<A::Multiplizieren, 0, true>(*s, w, m); break;
+        case code(A::Multiplizieren, 1): zweistellig<A::Multiplizieren, 1, true>(*s, w, m); break;
+        case code(A::Multiplizieren, 2): zweistellig<A::Multiplizieren, 2, true>(*s, w, m); break;
+        case code(A::Multiplizieren, 3): zweistellig<A::Multiplizieren, 3, true>(*s, w, m); break;
+        case code(A::Dividieren): zweistellig<A::Dividieren, 0, true>(*s, w, m); break;
+        case code(A::Dividieren, 1): zweistellig<A::Dividieren, 1, true>(*s, w, m); break;
+        case code(A::Dividieren, 2): zweistellig<A::Dividieren, 2, true>(*s, w, m); break;
+        case code(A::Dividieren, 3): zweistellig<A::Dividieren, 3, true>(*s, w, m); break;
+        case code(A::Potenzieren): zweistellig<A::Potenzieren, 0, true>(*s, w, m); break;
+        case code(A::Ganzpotenz, 1): potenz<1, true>(*s, w, m); break;
+        case code(A::Ganzpotenz, 2): potenz<2, true>(*s, w, m); break;
+        case code(A::Ganzpotenz, 3): potenz<3, true>(*s, w, m); break;
+        case code(A::Funktion): {
+            const Extended v = feld(w, s->l);
+            Punktmeldung mf = m;
+            feld(w, s->z) = std::isnan(v) ? v : Funktionen[s->funktion].wert(v, tol, mf);
+            break;
+        }
+        case code(A::Fehler): m.scheitern(s->fehler); break;
+        default:   // Fehlwert
+            m.scheitern(s->fehler);
+            feld(w, s->z) = NaN_Wert;
+            break;
+        }
+    }
+}
+
+// The kind of the message the last evaluation set itself (Letzte_Fehlerart).
+Termfehler letzte_fehlerart = Termfehler::Keiner;
+
+// Parser after an evaluation that neither failed nor raised a flag.
+inline void ohne_meldung() {
+    Parser.Term_Fehler = Parser.Sprungstelle = Parser.Signum_Null = Parser.Knickstelle = false;
+    letzte_fehlerart = Termfehler::Keiner;
+}
+
+bool gleiche_bits(Extended a, Extended b) {
+    uint64_t ma, mb;
+    uint16_t ea, eb;
+    std::memcpy(&ma, &a, 8);
+    std::memcpy(&mb, &b, 8);
+    std::memcpy(&ea, reinterpret_cast<const char*>(&a) + 8, 2);
+    std::memcpy(&eb, reinterpret_cast<const char*>(&b) + 8, 2);
+    return ma == mb && ea == eb;
+}
+
+bool liest_toleranz(const Punktschritt& s) {
+    return s.art == code(A::Funktion) && (s.funktion == F_ABS || s.funktion == F_SGN || s.funktion == F_FLOOR);
+}
+
+// The frame: registers, x, t, then the constants (and folded values) of the list.
+// In a folded list t is the scalar t_platz; it shares the frame's t.
+Punktliste liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefaltet, uint32_t t_platz) {
+    auto versatz = [&](const Operand& o) -> uint32_t {
+        uint32_t i = 0;
+        switch (o.ort) {
+        case Ort::Register: case Ort::Ausgabe: i = o.index; break;
+        case Ort::X: i = registerzahl; break;
+        case Ort::T: i = registerzahl + 1; break;
+        case Ort::Skalar: i = gefaltet && o.index == t_platz ? registerzahl + 1 : registerzahl + 2 + o.index; break;
+        default: break;
+        }
+        return uint32_t(i * sizeof(Extended));
+    };
+    Punktliste l;
+    l.schritte.reserve(teil.schritte.size());
+    for (const Schritt& s : teil.schritte)
+        l.schritte.push_back({code(s.art, potenzart(s)), s.funktion, s.fehler, s.ganz, versatz(s.ziel), versatz(s.l),
+                              versatz(s.r)});
+    l.ergebnis = versatz(teil.ergebnis);
+    l.rein_arithmetisch = teil.rein_arithmetisch;
+    return l;
+}
+
+// On the second call: split off the steps of t and constants. Where there are none,
+// every call runs the full list.
+void einzel_falten_vorbereiten(const Programm& p) {
+    Einzelform& e = p.einzel;
+    if (!p.optionen.falten) {
+        e.faltung = Einzelform::Faltung::Keine;
+        return;
+    }
+    p.falten_vorbereiten();
+    if (p.tschritte.schritte.empty()) {
+        e.faltung = Einzelform::Faltung::Keine;
+        return;
+    }
+    const uint32_t R = uint32_t(p.registerzahl);
+    e.tschritte = liste_fuer(p.tschritte, R, true, p.t_platz);
+    e.punkte = liste_fuer(p.punkte, R, true, p.t_platz);
+    e.rahmen.assign(R + 2, 0);
+    e.rahmen.insert(e.rahmen.end(), p.tschritte.skalare.begin(), p.tschritte.skalare.end());
+    e.tschritte_mit_toleranz = false;
+    for (const Punktschritt& s : e.tschritte.schritte) e.tschritte_mit_toleranz |= liest_toleranz(s);
+    e.gueltig = false;
+    e.faltung = Einzelform::Faltung::Vorhanden;
+}
+
+// The folded values for this t: kept only when they raised nothing, so that every
+// message keeps its place; otherwise the call runs the full list.
+[[gnu::noinline]] void einzel_falten(Einzelform& e, Extended t, Extended tol) {
+    char* w = reinterpret_cast<char*>(e.rahmen.data());
+    feld(w, e.t_platz) = t;
+    uint8_t marken = 0;
+    Termfehler fehler = Termfehler::Keiner;
+    laufen(e.tschritte.schritte.data(), e.tschritte.schritte.data() + e.tschritte.schritte.size(), w, tol,
+           {marken, fehler});
+    e.gueltig = marken == 0;
+    e.t_alt = t;
+    e.tol_alt = tol;
+}
+
+}  // namespace
+
+// Here, where the single evaluation reads it on every call.
+Extended Sprungtoleranz() { return (KOS.xre - KOS.xli) / KOS.Bildbreite / 20; }
+
+void Punktkerne_waehlen(Programm& p) {
+    Einzelform& e = p.einzel;
+    const uint32_t R = uint32_t(p.registerzahl);
+    e.voll = liste_fuer(p.voll, R, false, 0);
+    e.rahmen.assign(R + 2, 0);
+    e.rahmen.insert(e.rahmen.end(), p.voll.skalare.begin(), p.voll.skalare.end());
+    e.x_platz = uint32_t(R * sizeof(Extended));
+    e.t_platz = uint32_t((R + 1) * sizeof(Extended));
+}
+
+void Parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfehler letzte_meldung) {
+    if (letzte_meldung != Termfehler::Keiner) Parser.Term_Fehlertext = Fehlertext(letzte_meldung);
+    letzte_fehlerart = fehler;
+    Parser.Term_Fehler = marken & Marke_Fehler;
+    if (p.normalisierungsfehler != Termfehler::Keiner) return;
+    Parser.Sprungstelle = marken & Marke_Sprungstelle;
+    Parser.Signum_Null = marken & Marke_Signum_Null;
+    Parser.Knickstelle = marken & Marke_Knickstelle;
+}
+
+Termfehler Letzte_Fehlerart() { return letzte_fehlerart; }
+
+Extended Programm::einzeln(Extended x, Extended t) const {
+    if (normalisierungsfehler != Termfehler::Keiner) [[unlikely]] {
+        Parser_setzen(*this, Marke_Fehler, normalisierungsfehler, normalisierungsfehler);
+        return Fehlerwert;
+    }
+    Einzelform& e = einzel;
+    if (e.faltung < Einzelform::Faltung::Keine) [[unlikely]] {
+        if (e.faltung == Einzelform::Faltung::Erster_Aufruf) e.faltung = Einzelform::Faltung::Zweiter_Aufruf;
+        else einzel_falten_vorbereiten(*this);
+    }
+    const Extended tol = braucht_toleranz ? Sprungtoleranz() : 0;
+    const Punktliste* liste = &e.voll;
+    char* w = reinterpret_cast<char*>(e.rahmen.data());
+    if (e.faltung == Einzelform::Faltung::Vorhanden) {
+        if (!e.gueltig || !gleiche_bits(t, e.t_alt) || (e.tschritte_mit_toleranz && !gleiche_bits(tol, e.tol_alt)))
+            einzel_falten(e, t, tol);
+        if (e.gueltig) liste = &e.punkte;
+    } else {
+        feld(w, e.t_platz) = t;
+    }
+    feld(w, e.x_platz) = x;
+    const Punktschritt* const anfang = liste->schritte.data();
+    const Punktschritt* const ende = anfang + liste->schritte.size();
+    if (liste->rein_arithmetisch) {
+        // As for a block: a finite end value of plain arithmetic is what the checked run
+        // gives, without flags or message; anything else runs again with every check.
+        frei_laufen(anfang, ende, w);
+        const Extended v = feld(w, liste->ergebnis);
+        if (Endlich(v)) [[likely]] {
+            ohne_meldung();
+            return v;
+        }
+    }
+    uint8_t marken = 0;
+    Termfehler fehler = Termfehler::Keiner;
+    laufen(anfang, ende, w, tol, {marken, fehler});
+    const Extended v = feld(w, liste->ergebnis);
+    if (Endlich(v) && marken == 0) [[likely]] {
+        ohne_meldung();
+        return v;
+    }
+    if (!Endlich(v)) marken |= Marke_Fehler;   // also a NaN passed in as x or t
+    Parser_setzen(*this, marken, fehler, fehler);
+    return marken & Marke_Fehler ? Fehlerwert : v;
+}
