@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 #include <algorithm>
@@ -15,50 +14,10 @@ Parserzustand Parser;
 
 namespace {
 
-// Compiled terms by their text. Plotting asks for the same text hundreds of times
-// in a row, so the last one is checked before the map: its length first, then its
-// bytes eight at a time from the end, where neighbouring texts differ most often.
+// Compiled terms by their text; the last one is also kept in Letzter_term.
 constexpr size_t Speichergrenze = 2048;
 std::unordered_map<std::string, std::shared_ptr<const Programm>> speicher;
-std::string letzter_text;
 std::shared_ptr<const Programm> letztes;
-const Programm* letztes_programm = nullptr;   // letztes.get(), null while there is none
-
-inline uint64_t acht_bytes(const char* p) {
-    uint64_t v;
-    std::memcpy(&v, p, 8);
-    return v;
-}
-
-inline bool gleiche_bytes(const char* a, const char* b, size_t n) {
-    if (n >= 8) {
-        uint64_t unterschied = acht_bytes(a + n - 8) ^ acht_bytes(b + n - 8);
-        for (size_t i = 0; i + 8 < n; i += 8) unterschied |= acht_bytes(a + i) ^ acht_bytes(b + i);
-        return unterschied == 0;
-    }
-    return std::memcmp(a, b, n) == 0;
-}
-
-inline bool ist_letzter(const std::string& term) {
-    return letztes_programm && term.size() == letzter_text.size() &&
-           gleiche_bytes(term.data(), letzter_text.data(), term.size());
-}
-
-const Programm& programm_suchen(const std::string& term) {
-    auto it = speicher.find(term);
-    if (it == speicher.end()) {
-        if (speicher.size() >= Speichergrenze) speicher.clear();
-        it = speicher.emplace(term, Programm_uebersetzen(term)).first;
-    }
-    letzter_text = term;
-    letztes = it->second;
-    letztes_programm = letztes.get();
-    return *letztes;
-}
-
-inline const Programm& programm_fuer(const std::string& term) {
-    return ist_letzter(term) ? *letztes_programm : programm_suchen(term);
-}
 
 uint8_t parser_marken() {
     return uint8_t((Parser.Term_Fehler ? Marke_Fehler : 0) | (Parser.Sprungstelle ? Marke_Sprungstelle : 0) |
@@ -69,8 +28,18 @@ bool ist_ungerade(Extended v) { return std::fmod(std::nearbyint(v), 2.0L) != 0; 
 
 }  // namespace
 
-Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
-    return programm_fuer(term).einzeln(x, t);
+Letzter_Term Letzter_term;
+
+const Programm& Programm_suchen(const std::string& term) {
+    auto it = speicher.find(term);
+    if (it == speicher.end()) {
+        if (speicher.size() >= Speichergrenze) speicher.clear();
+        it = speicher.emplace(term, Programm_uebersetzen(term)).first;
+    }
+    Letzter_term.text = term;
+    letztes = it->second;
+    Letzter_term.programm = letztes.get();
+    return *letztes;
 }
 
 void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
@@ -78,7 +47,7 @@ void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
                           std::span<uint8_t> marken) {
     const size_t n = x.size();
     if (n == 0 || y.size() != n || marken.size() != n || (t.size() != 1 && t.size() != n)) return;
-    const Programm& p = programm_fuer(term);
+    const Programm& p = Programm_fuer(term);
     static std::vector<Termfehler> fehler;   // one thread evaluates terms
     if (fehler.size() < n) fehler.resize(n);
     const uint8_t alte_sprungmarken = uint8_t(parser_marken() & ~Marke_Fehler);
@@ -95,8 +64,8 @@ Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t) 
 void Termspeicher_leeren() {
     speicher.clear();
     letztes.reset();
-    letztes_programm = nullptr;
-    letzter_text.clear();
+    Letzter_term.programm = nullptr;
+    Letzter_term.text.clear();
 }
 
 bool Term_pruefen(const std::string& term) {

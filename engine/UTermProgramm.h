@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -151,6 +152,50 @@ struct Programm {
 // the last message any point set (a failure without a message keeps the old text).
 // A normalisation failure leaves the jump flags as they were.
 void Parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfehler letzte_meldung);
+
+// The text evaluated last and its compiled form. Plotting asks for the same text
+// hundreds of times in a row, so it is checked before the map of all compiled
+// texts: its length first, then its bytes eight at a time from the end, where
+// neighbouring texts differ most often.
+struct Letzter_Term {
+    std::string text;
+    const Programm* programm = nullptr;   // null while there is none
+};
+extern Letzter_Term Letzter_term;
+// Through the map (compiling a new text); the text becomes the last one.
+const Programm& Programm_suchen(const std::string& term);
+
+inline uint64_t Acht_Bytes(const char* p) {
+    uint64_t v;
+    std::memcpy(&v, p, 8);
+    return v;
+}
+
+inline bool Gleiche_Bytes(const char* a, const char* b, size_t n) {
+    if (n >= 8) {
+        uint64_t unterschied = Acht_Bytes(a + n - 8) ^ Acht_Bytes(b + n - 8);
+        for (size_t i = 0; i + 8 < n; i += 8) unterschied |= Acht_Bytes(a + i) ^ Acht_Bytes(b + i);
+        return unterschied == 0;
+    }
+    if (n >= 4) {
+        uint32_t a0, a1, b0, b1;
+        std::memcpy(&a0, a, 4);
+        std::memcpy(&a1, a + n - 4, 4);
+        std::memcpy(&b0, b, 4);
+        std::memcpy(&b1, b + n - 4, 4);
+        return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+    }
+    for (size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+inline const Programm& Programm_fuer(const std::string& term) {
+    const Letzter_Term& l = Letzter_term;
+    if (l.programm && term.size() == l.text.size() && Gleiche_Bytes(term.data(), l.text.data(), term.size()))
+        return *l.programm;
+    return Programm_suchen(term);
+}
 
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term,
                                                     Uebersetzungsoptionen optionen = {});

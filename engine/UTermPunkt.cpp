@@ -13,7 +13,18 @@ using A = Schrittart;
 
 // A step's code: its kind and which power of the right operand (or, for Ganzpotenz,
 // of its operand) it takes: 0 none, 2 the square, 3 the cube, 1 any other.
-constexpr uint8_t code(Schrittart a, int rp = 0) { return uint8_t(uint8_t(a) * 4 + rp); }
+constexpr uint8_t code(Schrittart a, int rp = 0) {
+    switch (a) {
+    case A::Negieren: return 0;
+    case A::Addieren: case A::Subtrahieren: case A::Multiplizieren: case A::Dividieren:
+        return uint8_t(1 + (uint8_t(a) - uint8_t(A::Addieren)) * 4 + rp);
+    case A::Potenzieren: return 17;
+    case A::Ganzpotenz: return uint8_t(17 + rp);
+    case A::Funktion: return 21;
+    case A::Fehler: return 22;
+    default: return 23;
+    }
+}
 
 int potenzart(const Schritt& s) {
     const bool mit_potenz = s.art == A::Ganzpotenz || (s.r_potenz && s.art >= A::Addieren && s.art <= A::Dividieren);
@@ -215,17 +226,19 @@ void Parser_setzen(const Programm& p, uint8_t marken, Termfehler fehler, Termfeh
 
 Termfehler Letzte_Fehlerart() { return letzte_fehlerart; }
 
-Extended Programm::einzeln(Extended x, Extended t) const {
-    if (normalisierungsfehler != Termfehler::Keiner) [[unlikely]] {
-        Parser_setzen(*this, Marke_Fehler, normalisierungsfehler, normalisierungsfehler);
+namespace {
+
+[[gnu::always_inline]] inline Extended einzeln_auswerten(const Programm& p, Extended x, Extended t) {
+    if (p.normalisierungsfehler != Termfehler::Keiner) [[unlikely]] {
+        Parser_setzen(p, Marke_Fehler, p.normalisierungsfehler, p.normalisierungsfehler);
         return Fehlerwert;
     }
-    Einzelform& e = einzel;
+    Einzelform& e = p.einzel;
     if (e.faltung < Einzelform::Faltung::Keine) [[unlikely]] {
         if (e.faltung == Einzelform::Faltung::Erster_Aufruf) e.faltung = Einzelform::Faltung::Zweiter_Aufruf;
-        else einzel_falten_vorbereiten(*this);
+        else einzel_falten_vorbereiten(p);
     }
-    const Extended tol = braucht_toleranz ? Sprungtoleranz() : 0;
+    const Extended tol = p.braucht_toleranz ? Sprungtoleranz() : 0;
     const Punktliste* liste = &e.voll;
     char* w = reinterpret_cast<char*>(e.rahmen.data());
     if (e.faltung == Einzelform::Faltung::Vorhanden) {
@@ -257,6 +270,14 @@ Extended Programm::einzeln(Extended x, Extended t) const {
         return v;
     }
     if (!Endlich(v)) marken |= Marke_Fehler;   // also a NaN passed in as x or t
-    Parser_setzen(*this, marken, fehler, fehler);
+    Parser_setzen(p, marken, fehler, fehler);
     return marken & Marke_Fehler ? Fehlerwert : v;
+}
+
+}  // namespace
+
+Extended Programm::einzeln(Extended x, Extended t) const { return einzeln_auswerten(*this, x, t); }
+
+Extended Term_auswerten(const std::string& term, Extended x, Extended t) {
+    return einzeln_auswerten(Programm_fuer(term), x, t);
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,9 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     std::string kanonisch;
     Term_normalisieren(term, kanonisch);
     const Extended xs[] = {0, 1, -2.5L, 1e300L, 0.001L};
-    for (Extended x : xs) {
-        Ergebnis a = auswerten(false, term, x, x / 2);
-        Ergebnis b = auswerten(true, term, x, x / 2);
+    // t changing with every call, then one t for all (kept folded across the calls).
+    std::vector<std::pair<Extended, Extended>> punkte;
+    for (Extended x : xs) punkte.push_back({x, x / 2});
+    for (Extended x : xs) punkte.push_back({x, 0.75L});
+    for (auto [x, t] : punkte) {
+        Ergebnis a = auswerten(false, term, x, t);
+        Ergebnis b = auswerten(true, term, x, t);
         pruefen(std::isfinite(a.wert));
         pruefen(!a.zustand.Term_Fehler || a.wert == Fehlerwert);
         pruefen(std::memcmp(&a.wert, &b.wert, 10) == 0);

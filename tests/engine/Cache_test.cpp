@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -184,6 +185,33 @@ TEST(Termspeicher, ToleranzWirdBeimAuswertenGelesen) {
             const Ergebnis e = auswerten(true, "sgn(t-0,005)x", x[i], t);
             EXPECT_EQ(std::memcmp(&e.wert, &y[i], 10), 0) << breite;
             EXPECT_EQ(e.zustand.Signum_Null, bool(marken[i] & Marke_Signum_Null)) << breite;
+        }
+    }
+    KOS = Koordinatensystem{};
+}
+
+// Single calls keep subterms of t folded only while t and the jump tolerance are
+// what they were: runs of one t (zeros of both signs, a NaN, values where the folded
+// part fails or raises a flag), the window widened and narrowed under an unchanged t.
+TEST(Termspeicher, GefalteteEinzelaufrufeGleichenFrischen) {
+    const char* const terme[] = {"-0,2tx³+0,4t²x", "sgn(t-1,01)·x+abs(t-1,01)", "ln(t)+x", "x/(t-2)+1/t",
+                                 "floor(t)·x", "random(t+5)·x+t²", "sqrt(t)·x^t", "2t", "x·cos(t)²-0,5t"};
+    const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
+    const Extended ts[] = {2, 2, 0, 0, 1.02L, 1.02L, 1.02L, 1.02L, -0.0L, -0.0L, nan, nan, -1, 2, 1e-4000L, 1e-4000L};
+    for (const char* term : terme) {
+        Termspeicher_leeren();
+        for (int runde = 0; runde < 2; ++runde) {
+            for (size_t k = 0; k < std::size(ts); ++k) {
+                KOS = Koordinatensystem{};
+                if (k % 4 >= 2) KOS.xli = -100, KOS.xre = 100;
+                for (Extended x : {-1.5L, 0.0L, 2.25L}) {
+                    Zufall_setzen(uint32_t(k));
+                    auto a = auswerten(false, term, x, ts[k]);
+                    Zufall_setzen(uint32_t(k));
+                    gleich(a, auswerten(true, term, x, ts[k]),
+                           std::string(term) + " k=" + std::to_string(k) + " x=" + std::to_string(double(x)));
+                }
+            }
         }
     }
     KOS = Koordinatensystem{};
