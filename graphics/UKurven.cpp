@@ -7,6 +7,7 @@
 #include "numeric/UReihenwerte.h"
 #include "platform/Dialoge.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <chrono>
@@ -49,9 +50,6 @@ bool Escape_abfragen() {
     if (!Abgebrochen && Dialog().Escape_gedrueckt()) Abgebrochen = true;
     return Abgebrochen;
 }
-
-// False once Escape stopped the drawing; polls only every Escape_Takt points.
-bool Weiter_nach_Punkt() { return ++Punkte_seit_Abfrage < Escape_Takt || !Escape_abfragen(); }
 
 // Points per stretch: a few per pixel of the picture's side, whatever the interval
 // or the scale; a longer stretch is stepped more coarsely instead of being cut.
@@ -111,16 +109,19 @@ Kurvenpunkt Abgeleitet(Punktquelle& F, int art, Extended x) {
     return p;
 }
 
-// The points the central difference formula of a derived kind asks for at x (the
-// one-sided fall-backs are left to single calls).
+// The points the central difference formula of a derived kind asks for at x, in the
+// order it asks for them (the one-sided fall-backs are left to single calls).
 int Formelpunkte(int art, Extended x, Extended* p) {
     const Extended h = art == Kurve_Ableitung_1 ? h_f1 : art == Kurve_Ableitung_2 ? h_f2
                      : art == Kurve_Ableitung_3 ? h_f3 : h_kr;
     p[0] = x;
     p[1] = x + h;
-    p[2] = x - h;
-    if (art != Kurve_Ableitung_3) return 3;
-    p[3] = x + 2 * h;
+    if (art != Kurve_Ableitung_3) {
+        p[2] = x - h;
+        return 3;
+    }
+    p[2] = x + 2 * h;
+    p[3] = x - h;
     p[4] = x - 2 * h;
     return 5;
 }
@@ -137,6 +138,35 @@ struct Kurvenzug {
     bool abgesetzt = true;   // the next good point starts a new line
     QPoint stift;            // where the pen stands
     bool zufall = false;     // evaluated point by point (random numbers)
+    // Segments waiting for one drawLines call; only on a raster image with the
+    // one-pixel pen, whose line stepper draws each segment of a batch on its own,
+    // exactly as a single drawLine (other pens and devices get one call a segment).
+    std::vector<QLine>* linien = nullptr;
+
+    void Linie(QPoint von, QPoint bis) {
+        if (linien) {
+            // Wholly beyond one edge of the picture (by more than the pen's half width
+            // and cap): nothing of it could show.
+            if ((von.x() < -2 && bis.x() < -2) || (von.y() < -2 && bis.y() < -2) ||
+                (von.x() > w + 1 && bis.x() > w + 1) || (von.y() > h + 1 && bis.y() > h + 1))
+                return;
+            linien->emplace_back(von, bis);
+            if (linien->size() >= 1024) Linien_zeichnen();
+        } else {
+            maler.drawLine(von, bis);
+        }
+    }
+    void Linien_zeichnen() {
+        if (!linien || linien->empty()) return;
+        maler.drawLines(linien->data(), int(linien->size()));
+        linien->clear();
+    }
+    // False once Escape stopped the drawing; what is drawn so far is on the picture then.
+    bool Weiter() {
+        if (++Punkte_seit_Abfrage < Escape_Takt) return true;
+        Linien_zeichnen();
+        return !Escape_abfragen();
+    }
 
     QPoint Pixel(Extended x, Extended v) const {
         return art == Kurve_Umkehrrelation ? QPoint(x_zu_Pixel(w, v), y_zu_Pixel(h, x))
@@ -160,7 +190,7 @@ struct Kurvenzug {
         }
         const bool pol = art == Kurve_Umkehrrelation ? std::abs(q.x() - stift.x()) >= w
                                                      : std::abs(q.y() - stift.y()) >= h;
-        if (!abgesetzt && !pol) maler.drawLine(stift, q);
+        if (!abgesetzt && !pol) Linie(stift, q);
         stift = q;
         abgesetzt = false;
     }
@@ -169,6 +199,7 @@ struct Kurvenzug {
     // the neighbouring columns on the same vertical, the pen moved past the jump.
     void Sprung(Extended x, QPoint q, Extended dx, bool signum_null) {
         const int s = linienart;
+        Linien_zeichnen();
         Kreis(maler, q.x(), q.y(), 2 * s, Muster_voll, Stiftstil::durchgezogen, s, farbe, farbe);
         auto offen = [&](Extended v) {
             QPoint n = Pixel(x, v);
@@ -217,6 +248,17 @@ void Werte(const Kurvenzug& zug, const std::vector<Extended>& x, std::vector<Kur
     }
 }
 
+// Segments may wait for one drawLines call on a raster image with the one-pixel
+// cosmetic pen (see Kurvenzug::linien); point by point (Nur_Einzelaufrufe) each is drawn
+// by a call of its own, as the differential tests compare.
+bool Linien_sammeln(QPainter& maler) {
+    if (Nur_Einzelaufrufe) return false;
+    const QPaintEngine* engine = maler.paintEngine();
+    const QPen& stift = maler.pen();
+    return engine && engine->type() == QPaintEngine::Raster && stift.isCosmetic() && stift.widthF() <= 1 &&
+           !maler.testRenderHint(QPainter::Antialiasing);
+}
+
 // Points start + k·dx while below the end, then the end itself; columns far outside
 // the visible range are skipped (they only feed the line into the window).
 bool Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Extended dx) {
@@ -256,12 +298,49 @@ bool Punkte_ueber_Intervall(Kurvenzug& zug, Extended start, Extended ende, Exten
         Werte(zug, xs, ps);
         for (size_t i = 0; i < xs.size(); ++i) {
             zug.Punkt(xs[i], ps[i], dx);
-            if (i < schritte && !Weiter_nach_Punkt()) return false;
+            if (i < schritte && !zug.Weiter()) return false;
         }
         if (fertig) break;
     }
     return true;
 }
+
+// The points the trapezoid doubling of the integral function asks for first on each
+// column piece (its ends and midpoint), evaluated ahead for a run of pieces as one
+// batch. The pieces are laid out as the drawing loop steps them.
+struct Stueckpunkte {
+    static constexpr size_t Stapel = 256;
+    std::vector<Extended> punkte;
+    Reihenwerte w;
+    size_t naechstes = 0, anzahl = 0;
+
+    static void Stueck(Extended a, Extended b, Extended* p) {
+        const Extended lo = a > b ? b : a, hi = a > b ? a : b;
+        p[0] = lo;
+        p[1] = hi;
+        p[2] = lo + (hi - lo) / 2;
+    }
+    // Hands F the points of the piece from xv; evaluates the next run when they are used up.
+    void geben(Punktquelle& F, const Kurvenzug& zug, Extended xv, int richtung, Extended dx, Extended bis,
+               long long rest) {
+        if (naechstes == anzahl) {
+            punkte.clear();
+            Extended a = xv;
+            for (anzahl = 0; anzahl < Stapel && (long long)anzahl < rest; ++anzahl) {
+                if (richtung > 0 ? !(a < bis) : !(a > bis)) break;
+                const Extended b = a + richtung * dx;
+                punkte.resize(punkte.size() + 3);
+                Stueck(a, b, &punkte[punkte.size() - 3]);
+                a = b;
+            }
+            w.auswerten(zug.term, punkte, zug.t);
+            naechstes = 0;
+        }
+        if (naechstes == anzahl) return;   // no piece from xv: F evaluates singly
+        F.vorrat(&punkte[3 * naechstes], &w.y[3 * naechstes], &w.marken[3 * naechstes], 3);
+        ++naechstes;
+    }
+};
 
 // F(u, x): from u to the right, then as a new line from u to the left, summing the
 // trapezoid integrals of the column pieces. Only the window (and a few columns
@@ -293,12 +372,15 @@ bool Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx
         } else {
             zug.Punkt(u, Kurvenpunkt{true, 0}, dx);
         }
+        Stueckpunkte vorrat;
         for (long long n = 0; n < n_max; ++n) {
             if (rechts ? !(xv < bis) : !(xv > bis)) break;
             const Extended x = xv + richtung * dx;
             bool ok = true;
+            Punktquelle F(zug.term, zug.t);
+            if (!zug.zufall) vorrat.geben(F, zug, xv, richtung, dx, bis, n_max - n);
             const Extended stueck =
-                Trapez_verdoppeln(zug.term, zug.t, xv, x, Integral_Toleranz, ok, Integral_Felder_hoechstens);
+                Trapez_verdoppeln(F, xv, x, Integral_Toleranz, ok, Integral_Felder_hoechstens, zug.zufall);
             Kurvenpunkt p;
             if (ok && std::isfinite(stueck)) {
                 summe += stueck;
@@ -306,7 +388,7 @@ bool Integralfunktion(Kurvenzug& zug, Extended start, Extended ende, Extended dx
             }
             zug.Punkt(x, p, dx);
             xv = x;
-            if (!Weiter_nach_Punkt()) return false;
+            if (!zug.Weiter()) return false;
         }
     }
     return true;
@@ -367,6 +449,7 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
     // A term without t gives the same curve in the same colour for every member.
     if (!Ist_Scharterm(term)) t_werte.resize(1);
     const bool zufall = Einzeln_auswerten(term);
+    static std::vector<QLine> linien;
     for (size_t i = 0; i < t_werte.size(); ++i) {
         if (Escape_abfragen()) {
             Integration = integration_vorher;
@@ -375,8 +458,10 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
         Stift_setzen(maler, Stift(f, linienart));
         Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, Logische_Breite(bild), Logische_Hoehe(bild), true, QPoint(), zufall};
+        if (Linien_sammeln(maler)) zug.linien = &linien;
         const bool weiter = art == Kurve_Integralfunktion ? Integralfunktion(zug, start, ende, dx, bereich.u)
                                                           : Punkte_ueber_Intervall(zug, start, ende, dx);
+        zug.Linien_zeichnen();
         if (!weiter) {
             Integration = integration_vorher;
             return false;

@@ -24,13 +24,20 @@ struct Integrand {
     Extended t;
     bool ok = true;
     const bool einzeln = Einzeln_auswerten(term);   // random numbers: the single calls' order
-    std::vector<Extended> xs;
-    Reihenwerte w;
+    // Points the caller evaluated ahead; a point it does not hold is evaluated singly.
+    Punktquelle* quelle = nullptr;
+    std::vector<Extended> xs{};
+    Reihenwerte w{};
 
     // F(x); after the first failure every further value is 0 and ok stays false.
     Extended operator()(Extended x) {
         if (!ok) return 0;
-        Extended y = Term_auswerten(term, x, t);
+        Extended y;
+        if (quelle) {
+            ok = (*quelle)(x, y);
+            return ok ? y : 0;
+        }
+        y = Term_auswerten(term, x, t);
         if (Parser.Term_Fehler) {
             ok = false;
             return 0;
@@ -99,13 +106,13 @@ Extended Fehlschlag(bool& ok) {
 
 }  // namespace
 
-Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
-                           int32_t n_hoechstens) {
+namespace {
+
+Extended Trapez_verdoppeln(Integrand& F, Extended a, Extended b, Extended r, bool& ok, int32_t n_hoechstens) {
     ok = true;
     Extended lo, hi;
     Grenzen_ordnen(a, b, lo, hi);
     if (a == b) return 0;
-    Integrand F{term, t};
     Extended f_lo = F(lo), f_hi = F(hi);
     if (!F.ok) return Fehlschlag(ok);
     Extended E = f_lo + f_hi, E_betrag = std::fabs(f_lo) + std::fabs(f_hi), vorher = 0;
@@ -123,6 +130,20 @@ Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Exte
         if (Verdopplung_fertig(r, T, vorher, H * (E_betrag / 2 + S_betrag), n)) return Orientiert(T);
         vorher = T;
     }
+}
+
+}  // namespace
+
+Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
+                           int32_t n_hoechstens) {
+    Integrand F{term, t};
+    return Trapez_verdoppeln(F, a, b, r, ok, n_hoechstens);
+}
+
+Extended Trapez_verdoppeln(Punktquelle& quelle, Extended a, Extended b, Extended r, bool& ok, int32_t n_hoechstens,
+                           bool einzeln) {
+    Integrand F{quelle.term(), quelle.t(), true, einzeln, &quelle};
+    return Trapez_verdoppeln(F, a, b, r, ok, n_hoechstens);
 }
 
 Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok) {

@@ -79,6 +79,11 @@ Extended Trapez_verdoppeln(const std::string& term, Extended t, Extended a, Exte
                            int32_t n_hoechstens);
 Extended Simpson_verdoppeln(const std::string& term, Extended t, Extended a, Extended b, Extended r, bool& ok,
                             int32_t n_hoechstens);
+// The trapezoid doubling with its end and inner points asked of F, which may hold them
+// ahead (the same value and failure as the overloads above); einzeln as
+// Einzeln_auswerten(F.term()), which a caller asking piece after piece knows already.
+Extended Trapez_verdoppeln(Punktquelle& F, Extended a, Extended b, Extended r, bool& ok, int32_t n_hoechstens,
+                           bool einzeln);
 
 // Gauss-Kronrod bisection gives up past this depth or this many pieces.
 constexpr int GK_Tiefe_hoechstens = 100;

@@ -1,16 +1,18 @@
 #include "numeric/UReihenwerte.h"
 
-#include <cctype>
 #include <cmath>
 
 bool Nur_Einzelaufrufe = false;
 
 bool Einzeln_auswerten(const std::string& term) {
     if (Nur_Einzelaufrufe) return true;
+    // ASCII letters in either case; clearing bit 5 maps exactly r/R, a/A, ... onto the
+    // capitals and no other byte onto one of them (asked once per integral piece, so
+    // without the locale's toupper).
     static const char muster[] = "RANDOM";
     for (size_t i = 0; i + 6 <= term.size(); ++i) {
         size_t k = 0;
-        while (k < 6 && std::toupper(static_cast<unsigned char>(term[i + k])) == muster[k]) ++k;
+        while (k < 6 && (static_cast<unsigned char>(term[i + k]) & 0xDF) == static_cast<unsigned char>(muster[k])) ++k;
         if (k == 6) return true;
     }
     return false;
@@ -22,9 +24,9 @@ void Reihenwerte::auswerten(const std::string& term, std::span<const Extended> x
     Term_auswerten_Reihe(term, x, {&t, 1}, y, marken);
 }
 
-bool Punktquelle::operator()(Extended x, Extended& y) {
-    // The formulas mostly ask in the order the points were laid out: look there first.
-    for (size_t k = 0; k < n_; ++k) {
+bool Punktquelle::suchen(Extended x, Extended& y) {
+    // The rest of the held points, in the order they were laid out from the expected one.
+    for (size_t k = 1; k < n_; ++k) {
         const size_t i = naechster_ + k < n_ ? naechster_ + k : naechster_ + k - n_;
         if (x_[i] == x && std::signbit(x_[i]) == std::signbit(x)) {
             y = y_[i];

@@ -7,6 +7,7 @@
 #pragma once
 #include "engine/UFunktionsParser.h"
 
+#include <cmath>
 #include <span>
 #include <string>
 #include <vector>
@@ -41,14 +42,24 @@ public:
         n_ = n;
         naechster_ = 0;
     }
-    // False when the evaluation at x failed.
-    bool operator()(Extended x, Extended& y);
+    // False when the evaluation at x failed. The formulas mostly ask in the order the
+    // points were laid out, so the next one is tried inline first.
+    bool operator()(Extended x, Extended& y) {
+        if (naechster_ < n_ && x_[naechster_] == x && std::signbit(x_[naechster_]) == std::signbit(x)) {
+            y = y_[naechster_];
+            letzte_ = m_[naechster_];
+            naechster_ = naechster_ + 1 < n_ ? naechster_ + 1 : 0;
+            return !(letzte_ & Marke_Fehler);
+        }
+        return suchen(x, y);
+    }
     // The flags of the last answer, as Parser would hold them after a single call.
     uint8_t marken() const { return letzte_; }
     const std::string& term() const { return term_; }
     Extended t() const { return t_; }
 
 private:
+    bool suchen(Extended x, Extended& y);
     const std::string& term_;
     Extended t_;
     const Extended* x_ = nullptr;

@@ -343,8 +343,8 @@ TEST_F(Kurven, FarAwayIntervalsAndLimitsStayQuick) {
 // Every kind draws the same picture from batches as from single calls, jumps,
 // poles, kinks and one-sided ends included.
 TEST_F(Kurven, BatchesDrawTheSamePictureAsSingleCalls) {
-    const int arten[] = {Kurve_Funktion,   Kurve_Ableitung_1,    Kurve_Ableitung_2, Kurve_Ableitung_3,
-                         Kurve_Umkehrrelation, Kurve_Kruemmung};
+    const int arten[] = {Kurve_Funktion,       Kurve_Ableitung_1,      Kurve_Ableitung_2, Kurve_Ableitung_3,
+                         Kurve_Umkehrrelation, Kurve_Integralfunktion, Kurve_Kruemmung};
     for (const char* term : {"-0,2x^3+0,4x", "floor(x)", "sgn(x-1)", "sqrt(x)", "1/x", "abs(x-1)", "tan(x)"})
         for (int art : arten) {
             KOS_zeichnen(bild);
@@ -356,6 +356,35 @@ TEST_F(Kurven, BatchesDrawTheSamePictureAsSingleCalls) {
             Nur_Einzelaufrufe = false;
             EXPECT_TRUE(reihe == bild) << term << ", kind " << art;
         }
+}
+
+// On a raster image the one-pixel segments go to the painter in batches and those
+// wholly beyond an edge are left out; point by point every segment is its own call.
+// Both must set the same pixels: families leaving and re-entering the window, jumps
+// with their dots, poles, dotted and wide pens, small off-centre windows.
+TEST_F(Kurven, SegmentBatchesSetTheSamePixelsAsSingleSegments) {
+    struct Fall { const char* term; int art, linienart; Extended xli, xre; };
+    const Fall faelle[] = {
+        {"-0,2tx³+0,4t²x", Kurve_Funktion, 1, -8, 8},    {"-0,2tx³+0,4t²x", Kurve_Ableitung_1, 1, -8, 8},
+        {"tx^4-2x^2", Kurve_Umkehrrelation, 1, -8, 8},   {"floor(tx)", Kurve_Funktion, 1, -3, 2},
+        {"sgn(x-t)", Kurve_Funktion, 1, -8, 8},          {"t/x", Kurve_Integralfunktion, 1, -8, 8},
+        {"tan(tx)", Kurve_Funktion, 1, -1, 4},           {"tx^3", Kurve_Kruemmung, 1, -2, 2},
+        {"-0,2tx³+0,4t²x", Kurve_Funktion, 0, -8, 8},    {"tx²", Kurve_Funktion, 3, -8, 8},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.term) + ", kind " + std::to_string(f.art) + ", style " + std::to_string(f.linienart));
+        KOS.xli = f.xli;
+        KOS.xre = f.xre;
+        schar = {1, 4, 0.5L, true, 0};
+        bild.fill(Qt::white);
+        Zeichnen(f.term, f.art, f.linienart);
+        const QImage gesammelt = bild.copy();
+        bild.fill(Qt::white);
+        Nur_Einzelaufrufe = true;
+        Zeichnen(f.term, f.art, f.linienart);
+        Nur_Einzelaufrufe = false;
+        EXPECT_TRUE(gesammelt == bild);
+    }
 }
 
 }  // namespace

@@ -132,4 +132,27 @@ TEST(Reihen, DerivativesFromPointsAheadEqualSingleCalls) {
         }
 }
 
+// The trapezoid doubling asking a source for its ends and midpoint equals the plain
+// call in value and failure, in either direction, with loose and tight tolerances
+// (the latter doubling far past the points held) and from points that do not fit.
+TEST(Reihen, TrapezoidFromPointsAheadEqualsSingleCalls) {
+    for (const std::string term : Terme)
+        for (Extended x : {-1.0L, 0.0L, 0.25L, 0.3L, 1.0L, 1.7L})
+            for (Extended dx : {0.025L, -0.025L, 0.5L})
+                for (Extended r : {0.01L, 1e-9L})
+                    for (bool passend : {true, false}) {
+                        const Extended lo = dx > 0 ? x : x + dx, hi = dx > 0 ? x + dx : x;
+                        const Extended punkte[3] = {passend ? lo : x + 1, hi, lo + (hi - lo) / 2};
+                        Reihenwerte w;
+                        w.auswerten(term, punkte, 2);
+                        Punktquelle F(term, 2);
+                        F.vorrat(punkte, w.y.data(), w.marken.data(), 3);
+                        bool ok_r, ok_e;
+                        const Extended v_r = Trapez_verdoppeln(F, x, x + dx, r, ok_r, 1 << 12, false);
+                        const Extended v_e = Trapez_verdoppeln(term, 2, x, x + dx, r, ok_e, 1 << 12);
+                        EXPECT_EQ(ok_r, ok_e) << term << " at " << double(x) << ", " << double(dx);
+                        EXPECT_EQ(Bits(v_r), Bits(v_e)) << term << " at " << double(x) << ", " << double(dx);
+                    }
+}
+
 }  // namespace
