@@ -58,7 +58,9 @@ void Term_auswerten_Reihe(const std::string& term, std::span<const Extended> x,
 }
 
 Extended Term_auswerten_frisch(const std::string& term, Extended x, Extended t) {
-    return Programm_uebersetzen(term)->einzeln(x, t);
+    static Programm p;   // only its storage outlives the call
+    Programm_uebersetzen(p, term);
+    return p.einzeln(x, t);
 }
 
 void Termspeicher_leeren() {

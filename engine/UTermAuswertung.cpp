@@ -183,7 +183,7 @@ void platzieren(Operand& o, size_t breite) {
 
 }  // namespace
 
-void Kerne_waehlen(Teilprogramm& p, size_t breite) {
+void Ergebnisort_waehlen(Teilprogramm& p) {
     // The last step writes the result straight into the caller's values.
     if (!p.schritte.empty() && p.ergebnis.ort == Ort::Register && p.schritte.back().ziel.ort == Ort::Register &&
         p.schritte.back().ziel.index == p.ergebnis.index) {
@@ -191,11 +191,15 @@ void Kerne_waehlen(Teilprogramm& p, size_t breite) {
         p.ergebnis.ort = Ort::Ausgabe;
     }
     p.rein_arithmetisch = true;
+    for (const Schritt& s : p.schritte) p.rein_arithmetisch = p.rein_arithmetisch && ungeprueft_sicher(s);
+}
+
+void Kerne_waehlen(Teilprogramm& p, size_t breite) {
+    Ergebnisort_waehlen(p);
     for (Schritt& s : p.schritte) {
         for (Operand* o : {&s.ziel, &s.l, &s.r}) platzieren(*o, breite);
         s.geprueft = kern<true>(s);
         s.ungeprueft = kern<false>(s);
-        p.rein_arithmetisch = p.rein_arithmetisch && ungeprueft_sicher(s);
     }
     platzieren(p.ergebnis, breite);
 }
@@ -210,6 +214,10 @@ size_t Programm::reihe(const Extended* x, const Extended* t, bool t_je_punkt, si
             y[i] = Fehlerwert;
         }
         return n - 1;
+    }
+    if (!blockbereit) {
+        Kerne_waehlen(voll, breite);
+        blockbereit = true;
     }
     Arbeitsspeicher& a = arbeitsspeicher();
     if (a.reg.size() < breite * size_t(registerzahl)) a.reg.resize(breite * size_t(registerzahl));

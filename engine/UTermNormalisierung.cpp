@@ -23,24 +23,44 @@ constexpr unsigned char Abgelehntes_Byte = 0x81;   // no term character
 
 enum Klasse : uint8_t {
     Ziffer = 1,
-    Erlaubt = 2,        // may stand in the text after "·" and "," are converted
+    Zulaessig = 2,         // the typed byte is allowed once rewritten (Umschrift)
     Namensbuchstabe = 4,   // every capital but E, P, T and X
-    Mal_links = 8,      // ")" a digit E K P X: an implicit "*" may follow
-    Mal_rechts = 16,    // "(" E K P X: an implicit "*" may precede
+    Mal_links = 8,         // ")" a digit E K P X: an implicit "*" may follow
+    Mal_rechts = 16,       // "(" E K P X: an implicit "*" may precede
+    Einfuegen = 32,        // I E W "-" ° ² ³: may change the length
+    Schar = 64,            // N T
 };
+
+// Brackets, upper case, "·" and "," as one table over the byte.
+constexpr std::array<unsigned char, 256> Umschrift = [] {
+    std::array<unsigned char, 256> u{};
+    for (int c = 0; c < 256; ++c) u[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c) u[c] = static_cast<unsigned char>(c - 'a' + 'A');
+    u['['] = '(';
+    u[']'] = ')';
+    u[Zeichen_Punkt_Mal] = '*';
+    u[','] = '.';
+    return u;
+}();
 
 constexpr std::array<uint8_t, 256> Klassen = [] {
     std::array<uint8_t, 256> k{};
-    for (unsigned char c : std::string_view("()*+,-./^")) k[c] |= Erlaubt;
-    for (int c = '0'; c <= '9'; ++c) k[c] |= Ziffer | Erlaubt | Mal_links;
-    for (int c = 'A'; c <= 'U'; ++c) k[c] |= Erlaubt;
-    k['W'] |= Erlaubt;
-    k['X'] |= Erlaubt;
-    for (int c : {int(Zeichen_Grad), int(Zeichen_Hoch2), int(Zeichen_Hoch3)}) k[c] |= Erlaubt;
+    auto erlaubt = [](int c) {
+        return std::string_view("()*+,-./^").find(char(c)) != std::string_view::npos ||
+               (c >= '0' && c <= '9') || (c >= 'A' && c <= 'U') || c == 'W' || c == 'X' || c == Zeichen_Grad ||
+               c == Zeichen_Hoch2 || c == Zeichen_Hoch3;
+    };
+    for (int c = 1; c < 256; ++c)
+        if (erlaubt(Umschrift[c])) k[c] |= Zulaessig;
+    for (int c = '0'; c <= '9'; ++c) k[c] |= Ziffer | Mal_links;
     for (int c = 'A'; c <= 'Z'; ++c)
         if (c != 'E' && c != 'P' && c != 'T' && c != 'X') k[c] |= Namensbuchstabe;
     for (unsigned char c : std::string_view(")EKPX")) k[c] |= Mal_links;
     for (unsigned char c : std::string_view("(EKPX")) k[c] |= Mal_rechts;
+    for (unsigned char c : std::string_view("IEW-")) k[c] |= Einfuegen;
+    for (int c : {int(Zeichen_Grad), int(Zeichen_Hoch2), int(Zeichen_Hoch3)}) k[c] |= Einfuegen;
+    k['N'] |= Schar;
+    k['T'] |= Schar;
     return k;
 }();
 
@@ -91,27 +111,26 @@ size_t dekodieren(std::string_view u, char* aus) {
 // be an E already rewritten, since that E would need a digit or "-" after it.
 size_t zeichen_umschreiben(const char* s, size_t n, char* aus, T& f) {
     bool falsch = false, leere_klammer = false;
+    unsigned char vorher = 0;
     size_t m = 0;
     for (size_t i = 0; i < n; ++i) {
-        unsigned char c = s[i];
+        const unsigned char c = s[i];
         if (c == 'E') {
-            unsigned char nach = s[i + 1];
+            const unsigned char nach = s[i + 1];
             if (!hat(s[i - 1], Ziffer) || !(hat(nach, Ziffer) || nach == '-')) {
                 f = T::Falsche_Verwendung_von_E;
                 return 0;
             }
             std::memcpy(aus + m, "*10^", 4);
             m += 4;
+            vorher = '^';
             continue;
         }
-        if (c == '[') c = '(';
-        else if (c == ']') c = ')';
-        else if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-        else if (c == Zeichen_Punkt_Mal) c = '*';
-        else if (c == ',') c = '.';
-        falsch |= !hat(c, Erlaubt);
-        leere_klammer |= c == ')' && m > 0 && aus[m - 1] == '(';
-        aus[m++] = char(c);
+        const unsigned char u = Umschrift[c];
+        falsch |= !hat(c, Zulaessig);
+        leere_klammer |= u == ')' && vorher == '(';
+        vorher = u;
+        aus[m++] = char(u);
     }
     f = falsch ? T::Falsche_Zeichen : leere_klammer ? T::Falscher_Klammerterm : T::Keiner;
     return f == T::Keiner ? m : 0;
@@ -129,9 +148,9 @@ size_t einfuegen_und_loeschen(const char* s, size_t n, char* aus) {
     if (i < n && s[i] == '-') aus[m++] = '0';
     char vorher = m ? '0' : 0;   // the last character the PI rule saw
     bool geloescht = false;
-    auto schreiben = [&](unsigned char c) {   // degrees and powers from the second character on
-        if (m == 0) { aus[m++] = char(c); return; }
-        if (c == '-' && aus[m - 1] == '(') { aus[m++] = '0'; aus[m++] = '-'; }
+    auto anhaengen = [&](unsigned char c) {   // degrees and powers from the second character on
+        if (m == 0) aus[m++] = char(c);
+        else if (c == '-' && aus[m - 1] == '(') { aus[m++] = '0'; aus[m++] = '-'; }
         else if (c == Zeichen_Grad) { std::memcpy(aus + m, "*.0174532925", 12); m += 12; }
         else if (c == Zeichen_Hoch2) { aus[m++] = '^'; aus[m++] = '2'; }
         else if (c == Zeichen_Hoch3) { aus[m++] = '^'; aus[m++] = '3'; }
@@ -139,18 +158,24 @@ size_t einfuegen_und_loeschen(const char* s, size_t n, char* aus) {
     };
     for (; i < n; ++i) {
         const char c = s[i];
+        if (!hat(c, Einfuegen) && m > 0) {
+            aus[m++] = c;
+            vorher = c;
+            geloescht = false;
+            continue;
+        }
         if (c == 'I' && vorher == 'P' && !geloescht) { geloescht = true; continue; }
         geloescht = false;
         vorher = c;
         if (c == 'E' && i + 2 < n && s[i + 1] == 'X' && s[i + 2] == 'P') {
-            schreiben('E');
-            schreiben('^');
+            anhaengen('E');
+            anhaengen('^');
             i += 2;
             vorher = 'P';
         } else if (c == 'W') {
-            for (char w : {'S', 'Q', 'R', 'T'}) schreiben(w);
+            for (char w : {'S', 'Q', 'R', 'T'}) anhaengen(w);
         } else {
-            schreiben(c);
+            anhaengen(c);
         }
     }
     return m;
@@ -161,7 +186,7 @@ size_t einfuegen_und_loeschen(const char* s, size_t n, char* aus) {
 // seeing the replacements already made. Then the implicit "*".
 size_t scharparameter_und_mal(char* s, size_t n, char* aus) {
     auto pruefen = [&](size_t i) {
-        if (s[i] != 'N' && s[i] != 'T') return;
+        if (!hat(s[i], Schar)) return;
         bool links = i > 0 && hat(s[i - 1], Namensbuchstabe);
         bool rechts = i + 1 < n && hat(s[i + 1], Namensbuchstabe);
         if (!links && !rechts) s[i] = 'K';

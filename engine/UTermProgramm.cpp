@@ -101,32 +101,23 @@ private:
         ++befehle_;
         zuletzt_geladen_ = true;
     }
-    void schritt(Schritt s, bool mit_ergebnis = true) {
+    // A new step, its operands taken from the stack before; with its result pushed.
+    Schritt& schritt(Schrittart art, Operand l = {}, Operand r = {}, bool mit_ergebnis = true) {
+        Schritt& s = p_.schritte.emplace_back();
+        s.art = art;
+        s.l = l;
+        s.r = r;
         if (mit_ergebnis) {
             s.ziel = Operand{Ort::Register, uint32_t(stapel_.size())};
             stapel_.push_back(s.ziel);
             registerzahl = std::max(registerzahl, int(stapel_.size()));
         }
-        p_.schritte.push_back(s);
         ++befehle_;
         zuletzt_geladen_ = false;
-    }
-    static Schritt neu(Schrittart art, Operand l = {}) {
-        Schritt s{};
-        s.art = art;
-        s.l = l;
         return s;
     }
-    void fehler(Termfehler f) {
-        Schritt s = neu(Schrittart::Fehler);
-        s.fehler = f;
-        schritt(s, false);
-    }
-    void fehlwert(Termfehler f) {
-        Schritt s = neu(Schrittart::Fehlwert);
-        s.fehler = f;
-        schritt(s);
-    }
+    void fehler(Termfehler f) { schritt(Schrittart::Fehler, {}, {}, false).fehler = f; }
+    void fehlwert(Termfehler f) { schritt(Schrittart::Fehlwert).fehler = f; }
 
     void operator_lesen() {
         if (c_ < L_) {
@@ -161,7 +152,7 @@ private:
         if (zeichen(c_) == '-') {
             ++c_;
             operand();
-            schritt(neu(Schrittart::Negieren, nehmen()));
+            schritt(Schrittart::Negieren, nehmen());
         } else {
             operand();
         }
@@ -183,31 +174,29 @@ private:
     }
 
     void binaer(char op, size_t start) {
-        Schritt s{};
+        Schrittart art;
         switch (op) {
-        case '+': s.art = Schrittart::Addieren; break;
-        case '-': s.art = Schrittart::Subtrahieren; break;
-        case '*': s.art = Schrittart::Multiplizieren; break;
-        case '/': s.art = Schrittart::Dividieren; break;
-        default: s.art = Schrittart::Potenzieren; break;
+        case '+': art = Schrittart::Addieren; break;
+        case '-': art = Schrittart::Subtrahieren; break;
+        case '*': art = Schrittart::Multiplizieren; break;
+        case '/': art = Schrittart::Dividieren; break;
+        default: art = Schrittart::Potenzieren; break;
         }
         if (befehle_ == start + 1 && zuletzt_geladen_) {   // the load goes into this step
             --befehle_;
             const Operand r = stapel_.back();
-            if (s.art == Schrittart::Potenzieren && r.ort == Ort::Skalar && r.index + 1 == p_.skalare.size() &&
+            if (art == Schrittart::Potenzieren && r.ort == Ort::Skalar && r.index + 1 == p_.skalare.size() &&
                 Ganzzahl_32(p_.skalare.back())) {
-                s.art = Schrittart::Ganzpotenz;
-                s.ganz = static_cast<int32_t>(p_.skalare.back());
+                const int32_t ganz = static_cast<int32_t>(p_.skalare.back());
                 p_.skalare.pop_back();
                 stapel_.pop_back();
-                s.l = nehmen();
-                schritt(s);
+                schritt(Schrittart::Ganzpotenz, nehmen()).ganz = ganz;
                 return;
             }
         }
-        s.r = nehmen();
-        s.l = nehmen();
-        schritt(s);
+        const Operand r = nehmen();
+        const Operand l = nehmen();
+        schritt(art, l, r);
     }
 
     void zahl() {
@@ -245,9 +234,7 @@ private:
         ausdruck();
         if (f == F_ABS || f == F_SGN || f == F_FLOOR) braucht_toleranz = true;
         if (f == F_RANDOM) ++zufallsaufrufe;
-        Schritt s = neu(Schrittart::Funktion, nehmen());
-        s.funktion = uint8_t(f);
-        schritt(s);
+        schritt(Schrittart::Funktion, nehmen()).funktion = uint8_t(f);
     }
 
     void operand() {
@@ -280,9 +267,9 @@ private:
 // Steps whose operands are all the same for every point of a call (constants, t,
 // earlier such steps) move to a list run once per call; RANDOM draws per point
 // and messages keep their place, so they stay.
-void falten(const Teilprogramm& voll, int registerzahl, Teilprogramm& einmal, Teilprogramm& punkte,
-            uint32_t& t_platz) {
-    einmal.skalare = voll.skalare;
+void falten(const Teilprogramm& voll, const std::vector<Extended>& skalare, int registerzahl,
+            Teilprogramm& einmal, Teilprogramm& punkte, uint32_t& t_platz) {
+    einmal.skalare = skalare;
     t_platz = uint32_t(einmal.skalare.size());
     einmal.skalare.push_back(0);
     std::vector<Operand> ersatz(size_t(registerzahl) + 1);
@@ -313,28 +300,68 @@ void falten(const Teilprogramm& voll, int registerzahl, Teilprogramm& einmal, Te
 }
 
 // A power of a constant integral exponent whose register the very next step takes
-// as its right operand: both in one step, the power computed on the way.
+// as its right operand: both in one step, the power computed on the way. In place;
+// the fused step remembers the power's register, so that entschmelzen can undo it.
 void verschmelzen(Teilprogramm& p) {
-    std::vector<Schritt> neu;
-    neu.reserve(p.schritte.size());
-    for (size_t i = 0; i < p.schritte.size(); ++i) {
-        const Schritt& s = p.schritte[i];
-        if (s.art == Schrittart::Ganzpotenz && i + 1 < p.schritte.size()) {
-            Schritt n = p.schritte[i + 1];
+    std::vector<Schritt>& v = p.schritte;
+    size_t neu = 0;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const Schritt& s = v[i];
+        if (s.art == Schrittart::Ganzpotenz && i + 1 < v.size()) {
+            const Schritt& n = v[i + 1];
             bool passt = n.art >= Schrittart::Addieren && n.art <= Schrittart::Dividieren &&
                          n.r.ort == Ort::Register && n.r.index == s.ziel.index && !n.r_potenz;
             if (passt) {
-                n.r = s.l;
-                n.r_potenz = true;
-                n.ganz = s.ganz;
-                neu.push_back(n);
+                const Operand basis = s.l;
+                const int32_t ganz = s.ganz;
+                const uint32_t register_ = s.ziel.index;
+                Schritt& f = v[neu++];
+                if (&f != &n) f = n;
+                f.r = basis;
+                f.r_potenz = true;
+                f.ganz = ganz;
+                f.potenzregister = register_;
                 ++i;
                 continue;
             }
         }
-        neu.push_back(s);
+        if (neu != i) v[neu] = v[i];
+        ++neu;
     }
-    p.schritte.swap(neu);
+    v.erase(v.begin() + std::ptrdiff_t(neu), v.end());
+}
+
+// The step list as the parse gave it, before fusion and before its last step was
+// pointed at the caller's values; folding starts from it.
+Teilprogramm entschmelzen(const Teilprogramm& voll) {
+    auto zurueck = [](Operand o) {
+        if (o.ort == Ort::Ausgabe) o.ort = Ort::Register;
+        o.versatz = 0;
+        return o;
+    };
+    Teilprogramm roh;
+    roh.schritte.reserve(2 * voll.schritte.size());
+    for (Schritt s : voll.schritte) {
+        s.ziel = zurueck(s.ziel);
+        s.l = zurueck(s.l);
+        s.r = zurueck(s.r);
+        s.geprueft = s.ungeprueft = nullptr;
+        if (s.r_potenz) {
+            Schritt potenz{};
+            potenz.art = Schrittart::Ganzpotenz;
+            potenz.ziel = Operand{Ort::Register, s.potenzregister};
+            potenz.l = s.r;
+            potenz.ganz = s.ganz;
+            roh.schritte.push_back(potenz);
+            s.r = potenz.ziel;
+            s.r_potenz = false;
+            s.ganz = 0;
+            s.potenzregister = 0;
+        }
+        roh.schritte.push_back(s);
+    }
+    roh.ergebnis = zurueck(voll.ergebnis);
+    return roh;
 }
 
 }  // namespace
@@ -349,31 +376,56 @@ std::string Bytes_zu_Utf8(std::string_view b) {
     return aus;
 }
 
-std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term, Uebersetzungsoptionen optionen) {
-    auto p = std::make_shared<Programm>();
+namespace {
+
+// p as freshly constructed, but keeping the storage of its step and value lists.
+void zuruecksetzen(Programm& p) {
+    std::vector<Schritt> schritte = std::move(p.voll.schritte);
+    std::vector<Punktschritt> punktschritte = std::move(p.einzel.voll.schritte);
+    std::vector<Extended> skalare = std::move(p.voll.skalare), rahmen = std::move(p.einzel.rahmen);
+    p = Programm{};
+    schritte.clear();
+    punktschritte.clear();
+    skalare.clear();
+    rahmen.clear();
+    p.voll.schritte = std::move(schritte);
+    p.einzel.voll.schritte = std::move(punktschritte);
+    p.voll.skalare = std::move(skalare);
+    p.einzel.rahmen = std::move(rahmen);
+}
+
+}  // namespace
+
+void Programm_uebersetzen(Programm& p, const std::string& term, Uebersetzungsoptionen optionen) {
+    zuruecksetzen(p);
     std::string_view s;
-    p->normalisierungsfehler = Normalisieren(term, s);
-    if (p->normalisierungsfehler != Termfehler::Keiner) return p;
+    p.normalisierungsfehler = Normalisieren(term, s);
+    if (p.normalisierungsfehler != Termfehler::Keiner) return;
     static std::vector<Operand> stapel;   // one thread compiles terms
     stapel.clear();
-    p->voll.schritte.reserve(s.size() + 2);
-    Uebersetzer u(s, p->voll, stapel);
+    p.voll.schritte.reserve(s.size() + 2);
+    p.voll.skalare.reserve(s.size() + 1);
+    Uebersetzer u(s, p.voll, stapel);
     u.uebersetzen();
-    p->braucht_toleranz = u.braucht_toleranz;
-    p->zufall_mehrfach = u.zufallsaufrufe > 1;
-    p->registerzahl = u.registerzahl;
-    p->optionen = optionen;
-    if (optionen.falten) p->roh = p->voll;   // folded on the first batch with one t
-    p->breite = p->zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p->registerzahl), 1, 64);
-    if (optionen.verschmelzen) verschmelzen(p->voll);
-    Kerne_waehlen(p->voll, p->breite);
-    Punktkerne_waehlen(*p);
+    p.braucht_toleranz = u.braucht_toleranz;
+    p.zufall_mehrfach = u.zufallsaufrufe > 1;
+    p.registerzahl = u.registerzahl;
+    p.optionen = optionen;
+    p.breite = p.zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p.registerzahl), 1, 64);
+    if (optionen.verschmelzen) verschmelzen(p.voll);
+    Ergebnisort_waehlen(p.voll);
+    Punktkerne_waehlen(p);
+}
+
+std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term, Uebersetzungsoptionen optionen) {
+    auto p = std::make_shared<Programm>();
+    Programm_uebersetzen(*p, term, optionen);
     return p;
 }
 
 void Programm::falten_vorbereiten() const {
     if (gefaltet) return;
-    falten(roh, registerzahl, tschritte, punkte, t_platz);
+    falten(entschmelzen(voll), voll.skalare, registerzahl, tschritte, punkte, t_platz);
     for (Teilprogramm* t : {&tschritte, &punkte}) {
         if (optionen.verschmelzen) verschmelzen(*t);
         Kerne_waehlen(*t, breite);

@@ -52,6 +52,7 @@ struct Schritt {
     Operand ziel, l, r;
     int32_t ganz = 0;        // the exponent of Ganzpotenz, or of r in a fused binary step
     bool r_potenz = false;   // fused: the right operand is r ^ ganz
+    uint32_t potenzregister = 0;   // fused: the register the power had on its own
     uint8_t funktion = 0;
     Termfehler fehler = Termfehler::Keiner;
     Kern geprueft = nullptr;     // with every finiteness check and message
@@ -116,11 +117,13 @@ struct Uebersetzungsoptionen {
 
 struct Programm {
     Termfehler normalisierungsfehler = Termfehler::Keiner;
-    Teilprogramm voll;                   // every step, for t per point
+    // Every step, for t per point. Its block kernels are chosen on the first batch
+    // (blockbereit), so that a term evaluated only singly never pays for them.
+    mutable Teilprogramm voll;
+    mutable bool blockbereit = false;
     Uebersetzungsoptionen optionen;
     // The same split into steps once per call and steps per point, made on the first
     // batch with one t (a single call never needs it); tschritte.skalare[t_platz] holds t.
-    Teilprogramm roh;
     mutable Teilprogramm tschritte, punkte;
     mutable uint32_t t_platz = 0;
     mutable bool gefaltet = false;
@@ -199,9 +202,15 @@ inline const Programm& Programm_fuer(const std::string& term) {
 
 std::shared_ptr<const Programm> Programm_uebersetzen(const std::string& term,
                                                     Uebersetzungsoptionen optionen = {});
+// The same into p, which afterwards is exactly as a new program of that text; the
+// storage of its lists is reused, so that compiling text after text allocates nothing.
+void Programm_uebersetzen(Programm& p, const std::string& term, Uebersetzungsoptionen optionen = {});
 
 // Chooses the kernels of a finished step list and whether it may run unchecked,
 // and places its operands for blocks of the given width.
 void Kerne_waehlen(Teilprogramm& p, size_t breite);
+// Only the part the single point needs: whether the list may run unchecked, and the
+// last step writing straight into the caller's values. Kerne_waehlen includes it.
+void Ergebnisort_waehlen(Teilprogramm& p);
 // The single-point form of the full program.
 void Punktkerne_waehlen(Programm& p);

@@ -139,7 +139,8 @@ bool liest_toleranz(const Punktschritt& s) {
 
 // The frame: registers, x, t, then the constants (and folded values) of the list.
 // In a folded list t is the scalar t_platz; it shares the frame's t.
-Punktliste liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefaltet, uint32_t t_platz) {
+// Into l, reusing its storage.
+void liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefaltet, uint32_t t_platz, Punktliste& l) {
     auto versatz = [&](const Operand& o) -> uint32_t {
         uint32_t i = 0;
         switch (o.ort) {
@@ -151,14 +152,20 @@ Punktliste liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefa
         }
         return uint32_t(i * sizeof(Extended));
     };
-    Punktliste l;
+    l.schritte.clear();
     l.schritte.reserve(teil.schritte.size());
     for (const Schritt& s : teil.schritte)
         l.schritte.push_back({code(s.art, potenzart(s)), s.funktion, s.fehler, s.ganz, versatz(s.ziel), versatz(s.l),
                               versatz(s.r)});
     l.ergebnis = versatz(teil.ergebnis);
     l.rein_arithmetisch = teil.rein_arithmetisch;
-    return l;
+}
+
+// Registers and x, t zero, then the given constants.
+void rahmen_fuellen(std::vector<Extended>& rahmen, uint32_t registerzahl, const std::vector<Extended>& skalare) {
+    rahmen.reserve(registerzahl + 2 + skalare.size());
+    rahmen.assign(registerzahl + 2, 0);
+    rahmen.insert(rahmen.end(), skalare.begin(), skalare.end());
 }
 
 // On the second call: split off the steps of t and constants. Where there are none,
@@ -175,10 +182,9 @@ void einzel_falten_vorbereiten(const Programm& p) {
         return;
     }
     const uint32_t R = uint32_t(p.registerzahl);
-    e.tschritte = liste_fuer(p.tschritte, R, true, p.t_platz);
-    e.punkte = liste_fuer(p.punkte, R, true, p.t_platz);
-    e.rahmen.assign(R + 2, 0);
-    e.rahmen.insert(e.rahmen.end(), p.tschritte.skalare.begin(), p.tschritte.skalare.end());
+    liste_fuer(p.tschritte, R, true, p.t_platz, e.tschritte);
+    liste_fuer(p.punkte, R, true, p.t_platz, e.punkte);
+    rahmen_fuellen(e.rahmen, R, p.tschritte.skalare);
     e.tschritte_mit_toleranz = false;
     for (const Punktschritt& s : e.tschritte.schritte) e.tschritte_mit_toleranz |= liest_toleranz(s);
     e.gueltig = false;
@@ -207,9 +213,8 @@ Extended Sprungtoleranz() { return (KOS.xre - KOS.xli) / KOS.Bildbreite / 20; }
 void Punktkerne_waehlen(Programm& p) {
     Einzelform& e = p.einzel;
     const uint32_t R = uint32_t(p.registerzahl);
-    e.voll = liste_fuer(p.voll, R, false, 0);
-    e.rahmen.assign(R + 2, 0);
-    e.rahmen.insert(e.rahmen.end(), p.voll.skalare.begin(), p.voll.skalare.end());
+    liste_fuer(p.voll, R, false, 0, e.voll);
+    rahmen_fuellen(e.rahmen, R, p.voll.skalare);
     e.x_platz = uint32_t(R * sizeof(Extended));
     e.t_platz = uint32_t((R + 1) * sizeof(Extended));
 }
