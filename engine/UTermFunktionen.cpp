@@ -72,8 +72,6 @@ Extended logarithmus(Extended a, Extended, Punktmeldung& m) {
     return a <= 0 ? scheitern(m, Meldung) : F(a);
 }
 
-Extended sin_(Extended a) { return std::sin(a); }
-Extended cos_(Extended a) { return std::cos(a); }
 Extended tan_(Extended a) { return std::tan(a); }
 Extended atan_(Extended a) { return std::atan(a); }
 Extended log_(Extended a) { return std::log(a); }
@@ -85,23 +83,6 @@ Extended cot(Extended a, Extended, Punktmeldung& m) {
     Extended t = std::tan(a);
     Extended v = t == 0 ? NaN_Wert : 1 / t;
     return std::isfinite(v) ? v : scheitern(m, T::Cot);
-}
-
-Extended wurzel(Extended a, Extended, Punktmeldung& m) {
-    return a < 0 ? scheitern(m, T::Radikand) : std::sqrt(a);
-}
-
-Extended betrag(Extended a, Extended tol, Punktmeldung& m) {
-    if (std::fabs(a) < tol) m.marken |= Marke_Knickstelle;
-    return std::fabs(a);
-}
-
-Extended signum(Extended a, Extended tol, Punktmeldung& m) {
-    if (std::fabs(a) <= tol) {
-        m.marken |= Marke_Sprungstelle | Marke_Signum_Null;
-        return 0;
-    }
-    return a < 0 ? -1 : 1;
 }
 
 // A 32-bit integer, so a larger a fails; flags only just right of an integer.
@@ -211,17 +192,17 @@ constexpr Termfunktion eintrag(const char* name, Funktionsnummer nummer) {
 
 const std::array<Termfunktion, F_KEINE> Funktionen = {{
     eintrag<geprueft<sqr_>>("SQR", F_SQR),
-    eintrag<wurzel>("SQRT", F_SQRT),
+    eintrag<Wurzel_wert>("SQRT", F_SQRT),
     eintrag<logarithmus<log_, T::Ln>>("LN", F_LN),
     eintrag<logarithmus<log10_, T::Lg>>("LG", F_LG),
     eintrag<logarithmus<log2_, T::Ld>>("LD", F_LD),
-    eintrag<betrag>("ABS", F_ABS),
-    eintrag<geprueft<sin_>>("SIN", F_SIN),
-    eintrag<geprueft<cos_>>("COS", F_COS),
+    eintrag<Betrag_wert>("ABS", F_ABS),
+    eintrag<Endlich_oder_Fehler<Sinus>>("SIN", F_SIN),
+    eintrag<Endlich_oder_Fehler<Kosinus>>("COS", F_COS),
     eintrag<geprueft<tan_, T::Tan>>("TAN", F_TAN),
     eintrag<cot>("COT", F_COT),
     eintrag<geprueft<atan_>>("ARCTAN", F_ARCTAN),
-    eintrag<signum>("SGN", F_SGN),
+    eintrag<Signum_wert>("SGN", F_SGN),
     eintrag<abrunden>("FLOOR", F_FLOOR),
     eintrag<gauf>("GAUF", F_GAUF),
     eintrag<normal>("NORMAL", F_NORMAL),

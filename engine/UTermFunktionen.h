@@ -63,6 +63,40 @@ inline Extended Fehler_im_Schritt(Extended l, Extended r, Termfehler f, Punktmel
     return NaN_Wert;
 }
 
+// The evaluators of the commonest functions, here so that the single evaluation
+// can run them inline; the table holds the same ones.
+inline Extended Wurzel_wert(Extended a, Extended, Punktmeldung& m) {
+    if (a < 0) {
+        m.scheitern(Termfehler::Radikand);
+        return NaN_Wert;
+    }
+    return std::sqrt(a);
+}
+
+inline Extended Betrag_wert(Extended a, Extended tol, Punktmeldung& m) {
+    if (std::fabs(a) < tol) m.marken |= Marke_Knickstelle;
+    return std::fabs(a);
+}
+
+inline Extended Signum_wert(Extended a, Extended tol, Punktmeldung& m) {
+    if (std::fabs(a) <= tol) {
+        m.marken |= Marke_Sprungstelle | Marke_Signum_Null;
+        return 0;
+    }
+    return a < 0 ? -1 : 1;
+}
+
+// A value of the library's function that is not finite fails without a message.
+template <Extended (*F)(Extended)>
+inline Extended Endlich_oder_Fehler(Extended a, Extended, Punktmeldung& m) {
+    const Extended v = F(a);
+    if (std::isfinite(v)) return v;
+    m.scheitern(Termfehler::Keiner);
+    return NaN_Wert;
+}
+inline Extended Sinus(Extended a) { return std::sin(a); }
+inline Extended Kosinus(Extended a) { return std::cos(a); }
+
 // An integral value within the 32-bit range (cheaper than rounding through libm).
 inline bool Ganzzahl_32(Extended v) {
     return v >= -2147483647.0L && v <= 2147483647.0L && Extended(static_cast<int64_t>(v)) == v;

@@ -11,6 +11,8 @@ namespace {
 
 using A = Schrittart;
 
+inline Extended& feld(char* w, uint32_t versatz) { return *reinterpret_cast<Extended*>(w + versatz); }
+
 // A step's code: its kind and which power of the right operand (or, for Ganzpotenz,
 // of its operand) it takes: 0 none, 2 the square, 3 the cube, 1 any other.
 constexpr uint8_t code(Schrittart a, int rp = 0) {
@@ -21,9 +23,27 @@ constexpr uint8_t code(Schrittart a, int rp = 0) {
     case A::Potenzieren: return 17;
     case A::Ganzpotenz: return uint8_t(17 + rp);
     case A::Funktion: return 21;
-    case A::Fehler: return 22;
-    default: return 23;
+    case A::Fehler: return 27;
+    default: return 28;
     }
+}
+
+// The commonest functions run inline, every other through the table.
+constexpr uint8_t funktionscode(uint8_t f) {
+    switch (f) {
+    case F_SQRT: return 22;
+    case F_ABS: return 23;
+    case F_SGN: return 24;
+    case F_SIN: return 25;
+    case F_COS: return 26;
+    default: return code(A::Funktion);
+    }
+}
+
+template <Funktionsauswerter F>
+inline void funktion(const Punktschritt& s, char* w, Extended tol, Punktmeldung m) {
+    const Extended v = feld(w, s.l);
+    feld(w, s.z) = std::isnan(v) ? v : F(v, tol, m);
 }
 
 int potenzart(const Schritt& s) {
@@ -31,8 +51,6 @@ int potenzart(const Schritt& s) {
     if (!mit_potenz) return 0;
     return s.ganz == 2 || s.ganz == 3 ? s.ganz : 1;
 }
-
-inline Extended& feld(char* w, uint32_t versatz) { return *reinterpret_cast<Extended*>(w + versatz); }
 
 template <Schrittart S, int RP, bool Pruefen>
 inline void zweistellig(const Punktschritt& s, char* w, Punktmeldung m) {
@@ -105,6 +123,11 @@ inline void potenz(const Punktschritt& s, char* w, Punktmeldung m) {
             feld(w, s->z) = std::isnan(v) ? v : Funktionen[s->funktion].wert(v, tol, mf);
             break;
         }
+        case funktionscode(F_SQRT): funktion<Wurzel_wert>(*s, w, tol, m); break;
+        case funktionscode(F_ABS): funktion<Betrag_wert>(*s, w, tol, m); break;
+        case funktionscode(F_SGN): funktion<Signum_wert>(*s, w, tol, m); break;
+        case funktionscode(F_SIN): funktion<Endlich_oder_Fehler<Sinus>>(*s, w, tol, m); break;
+        case funktionscode(F_COS): funktion<Endlich_oder_Fehler<Kosinus>>(*s, w, tol, m); break;
         case code(A::Fehler): m.scheitern(s->fehler); break;
         default:   // Fehlwert
             m.scheitern(s->fehler);
@@ -134,7 +157,8 @@ bool gleiche_bits(Extended a, Extended b) {
 }
 
 bool liest_toleranz(const Punktschritt& s) {
-    return s.art == code(A::Funktion) && (s.funktion == F_ABS || s.funktion == F_SGN || s.funktion == F_FLOOR);
+    const bool funktion = s.art >= code(A::Funktion) && s.art < code(A::Fehler);
+    return funktion && (s.funktion == F_ABS || s.funktion == F_SGN || s.funktion == F_FLOOR);
 }
 
 // The frame: registers, x, t, then the constants (and folded values) of the list.
@@ -155,7 +179,7 @@ void liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefaltet, 
     l.schritte.clear();
     l.schritte.reserve(teil.schritte.size());
     for (const Schritt& s : teil.schritte)
-        l.schritte.push_back({code(s.art, potenzart(s)), s.funktion, s.fehler, s.ganz, versatz(s.ziel), versatz(s.l),
+        l.schritte.push_back({s.art == A::Funktion ? funktionscode(s.funktion) : code(s.art, potenzart(s)), s.funktion, s.fehler, s.ganz, versatz(s.ziel), versatz(s.l),
                               versatz(s.r)});
     l.ergebnis = versatz(teil.ergebnis);
     l.rein_arithmetisch = teil.rein_arithmetisch;
