@@ -96,15 +96,18 @@ struct Punktliste {
 
 // The single-point form: the frame holds registers, x, t, the constants and the
 // folded subterms of t. The split into steps once per t and steps per point is made
-// on the second call (a term evaluated once never pays for it); the folded values
+// on the Aufrufe_vor_Faltung-th call (a number field's term, evaluated once or twice,
+// never pays for it); the folded values
 // are kept while t (and the jump tolerance, where a folded step reads it) is
 // bitwise that of the call that computed them and they raised nothing.
 struct Einzelform {
-    enum class Faltung : uint8_t { Erster_Aufruf, Zweiter_Aufruf, Keine, Vorhanden };
+    enum class Faltung : uint8_t { Offen, Keine, Vorhanden };
+    static constexpr uint8_t Aufrufe_vor_Faltung = 16;
     Punktliste voll, tschritte, punkte;
     std::vector<Extended> rahmen;
     uint32_t x_platz = 0, t_platz = 0;
-    Faltung faltung = Faltung::Erster_Aufruf;
+    Faltung faltung = Faltung::Offen;
+    uint8_t aufrufe = 0;               // while Offen
     bool gueltig = false;              // the folded values belong to t_alt, tol_alt
     bool tschritte_mit_toleranz = false;
     Extended t_alt = 0, tol_alt = 0;

@@ -192,7 +192,7 @@ void rahmen_fuellen(std::vector<Extended>& rahmen, uint32_t registerzahl, const 
     rahmen.insert(rahmen.end(), skalare.begin(), skalare.end());
 }
 
-// On the second call: split off the steps of t and constants. Where there are none,
+// After some calls: split off the steps of t and constants. Where there are none,
 // every call runs the full list.
 void einzel_falten_vorbereiten(const Programm& p) {
     Einzelform& e = p.einzel;
@@ -263,9 +263,8 @@ namespace {
         return Fehlerwert;
     }
     Einzelform& e = p.einzel;
-    if (e.faltung < Einzelform::Faltung::Keine) [[unlikely]] {
-        if (e.faltung == Einzelform::Faltung::Erster_Aufruf) e.faltung = Einzelform::Faltung::Zweiter_Aufruf;
-        else einzel_falten_vorbereiten(p);
+    if (e.faltung == Einzelform::Faltung::Offen) [[unlikely]] {
+        if (++e.aufrufe >= Einzelform::Aufrufe_vor_Faltung) einzel_falten_vorbereiten(p);
     }
     const Extended tol = p.braucht_toleranz ? Sprungtoleranz() : 0;
     const Punktliste* liste = &e.voll;
