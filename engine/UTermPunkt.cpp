@@ -93,7 +93,10 @@ inline void potenz(const Punktschritt& s, char* w, Punktmeldung m) {
 }
 
 // Every step with its finiteness check and message; m collects the point's report.
-[[gnu::always_inline]] inline void laufen(const Punktschritt* s, const Punktschritt* ende, char* w, Extended tol, Punktmeldung m) {
+// The jump tolerance is read from the window only by the steps that need it.
+[[gnu::always_inline]] inline void laufen(const Punktschritt* s, const Punktschritt* ende, char* w, bool mit_toleranz,
+                                          Punktmeldung m) {
+    auto toleranz = [mit_toleranz] { return mit_toleranz ? Sprungtoleranz() : Extended(0); };
     for (; s != ende; ++s) {
         switch (s->art) {
         case code(A::Negieren): feld(w, s->z) = -feld(w, s->l); break;
@@ -120,14 +123,14 @@ inline void potenz(const Punktschritt& s, char* w, Punktmeldung m) {
         case code(A::Funktion): {
             const Extended v = feld(w, s->l);
             Punktmeldung mf = m;
-            feld(w, s->z) = std::isnan(v) ? v : Funktionen[s->funktion].wert(v, tol, mf);
+            feld(w, s->z) = std::isnan(v) ? v : Funktionen[s->funktion].wert(v, toleranz(), mf);
             break;
         }
-        case funktionscode(F_SQRT): funktion<Wurzel_wert>(*s, w, tol, m); break;
-        case funktionscode(F_ABS): funktion<Betrag_wert>(*s, w, tol, m); break;
-        case funktionscode(F_SGN): funktion<Signum_wert>(*s, w, tol, m); break;
-        case funktionscode(F_SIN): funktion<Endlich_oder_Fehler<Sinus>>(*s, w, tol, m); break;
-        case funktionscode(F_COS): funktion<Endlich_oder_Fehler<Kosinus>>(*s, w, tol, m); break;
+        case funktionscode(F_SQRT): funktion<Wurzel_wert>(*s, w, 0, m); break;
+        case funktionscode(F_ABS): funktion<Betrag_wert>(*s, w, toleranz(), m); break;
+        case funktionscode(F_SGN): funktion<Signum_wert>(*s, w, toleranz(), m); break;
+        case funktionscode(F_SIN): funktion<Endlich_oder_Fehler<Sinus>>(*s, w, 0, m); break;
+        case funktionscode(F_COS): funktion<Endlich_oder_Fehler<Kosinus>>(*s, w, 0, m); break;
         case code(A::Fehler): m.scheitern(s->fehler); break;
         default:   // Fehlwert
             m.scheitern(s->fehler);
@@ -217,16 +220,16 @@ void einzel_falten_vorbereiten(const Programm& p) {
 
 // The folded values for this t: kept only when they raised nothing, so that every
 // message keeps its place; otherwise the call runs the full list.
-[[gnu::noinline]] void einzel_falten(Einzelform& e, Extended t, Extended tol) {
+[[gnu::noinline]] void einzel_falten(Einzelform& e, Extended t, bool mit_toleranz) {
     char* w = reinterpret_cast<char*>(e.rahmen.data());
     feld(w, e.t_platz) = t;
     uint8_t marken = 0;
     Termfehler fehler = Termfehler::Keiner;
-    laufen(e.tschritte.schritte.data(), e.tschritte.schritte.data() + e.tschritte.schritte.size(), w, tol,
+    laufen(e.tschritte.schritte.data(), e.tschritte.schritte.data() + e.tschritte.schritte.size(), w, mit_toleranz,
            {marken, fehler});
     e.gueltig = marken == 0;
     e.t_alt = t;
-    e.tol_alt = tol;
+    e.tol_alt = mit_toleranz ? Sprungtoleranz() : 0;
 }
 
 }  // namespace
@@ -258,20 +261,21 @@ Termfehler Letzte_Fehlerart() { return letzte_fehlerart; }
 namespace {
 
 [[gnu::always_inline]] inline Extended einzeln_auswerten(const Programm& p, Extended x, Extended t) {
-    if (p.normalisierungsfehler != Termfehler::Keiner) [[unlikely]] {
-        Parser_setzen(p, Marke_Fehler, p.normalisierungsfehler, p.normalisierungsfehler);
-        return Fehlerwert;
-    }
     Einzelform& e = p.einzel;
     if (e.faltung == Einzelform::Faltung::Offen) [[unlikely]] {
+        // A text that failed normalisation stays here: it never gets a split.
+        if (p.normalisierungsfehler != Termfehler::Keiner) {
+            Parser_setzen(p, Marke_Fehler, p.normalisierungsfehler, p.normalisierungsfehler);
+            return Fehlerwert;
+        }
         if (++e.aufrufe >= Einzelform::Aufrufe_vor_Faltung) einzel_falten_vorbereiten(p);
     }
-    const Extended tol = p.braucht_toleranz ? Sprungtoleranz() : 0;
     const Punktliste* liste = &e.voll;
     char* w = reinterpret_cast<char*>(e.rahmen.data());
     if (e.faltung == Einzelform::Faltung::Vorhanden) {
-        if (!e.gueltig || !gleiche_bits(t, e.t_alt) || (e.tschritte_mit_toleranz && !gleiche_bits(tol, e.tol_alt)))
-            einzel_falten(e, t, tol);
+        if (!e.gueltig || !gleiche_bits(t, e.t_alt) ||
+            (e.tschritte_mit_toleranz && !gleiche_bits(Sprungtoleranz(), e.tol_alt)))
+            einzel_falten(e, t, p.braucht_toleranz);
         if (e.gueltig) liste = &e.punkte;
     } else {
         feld(w, e.t_platz) = t;
@@ -291,7 +295,7 @@ namespace {
     }
     uint8_t marken = 0;
     Termfehler fehler = Termfehler::Keiner;
-    laufen(anfang, ende, w, tol, {marken, fehler});
+    laufen(anfang, ende, w, p.braucht_toleranz, {marken, fehler});
     const Extended v = feld(w, liste->ergebnis);
     if (Endlich(v) && marken == 0) [[likely]] {
         ohne_meldung();
