@@ -56,8 +56,10 @@ bool dezimalzahl(const char* a, const char* b, Extended& w) {
 // gets the register of its place on that stack.
 class Uebersetzer {
 public:
-    Uebersetzer(std::string_view s, Teilprogramm& p, std::vector<Operand>& stapel)
-        : s_(s), L_(s.size()), p_(p), stapel_(stapel) {}
+    // verschmelzen: a power step with a constant integral exponent whose result the
+    // next step takes as its right operand goes into that step, as verschmelzen() does.
+    Uebersetzer(std::string_view s, Teilprogramm& p, std::vector<Operand>& stapel, bool verschmelzen)
+        : s_(s), L_(s.size()), p_(p), stapel_(stapel), verschmelzen_(verschmelzen) {}
 
     void uebersetzen() {
         ausdruck();
@@ -78,6 +80,7 @@ private:
     bool zu_tief_ = false;
     Teilprogramm& p_;
     std::vector<Operand>& stapel_;
+    bool verschmelzen_;
     // The parse counted as a list of stack commands, loads included: a binary
     // operator whose right operand was exactly one load takes that load into its
     // step, and one with a constant integral exponent becomes a power step.
@@ -196,6 +199,19 @@ private:
         }
         const Operand r = nehmen();
         const Operand l = nehmen();
+        if (verschmelzen_ && art != Schrittart::Potenzieren && r.ort == Ort::Register && !p_.schritte.empty()) {
+            Schritt& potenz = p_.schritte.back();
+            if (potenz.art == Schrittart::Ganzpotenz && potenz.ziel.index == r.index) {
+                const Operand basis = potenz.l;
+                const int32_t ganz = potenz.ganz;
+                p_.schritte.pop_back();
+                Schritt& s = schritt(art, l, basis);
+                s.r_potenz = true;
+                s.ganz = ganz;
+                s.potenzregister = r.index;
+                return;
+            }
+        }
         schritt(art, l, r);
     }
 
@@ -405,14 +421,13 @@ void Programm_uebersetzen(Programm& p, const std::string& term, Uebersetzungsopt
     stapel.clear();
     p.voll.schritte.reserve(s.size() + 2);
     p.voll.skalare.reserve(s.size() + 1);
-    Uebersetzer u(s, p.voll, stapel);
+    Uebersetzer u(s, p.voll, stapel, optionen.verschmelzen);
     u.uebersetzen();
     p.braucht_toleranz = u.braucht_toleranz;
     p.zufall_mehrfach = u.zufallsaufrufe > 1;
     p.registerzahl = u.registerzahl;
     p.optionen = optionen;
     p.breite = p.zufall_mehrfach ? 1 : std::clamp<size_t>(2048 / size_t(p.registerzahl), 1, 64);
-    if (optionen.verschmelzen) verschmelzen(p.voll);
     Ergebnisort_waehlen(p.voll);
     Punktkerne_waehlen(p);
 }
