@@ -190,8 +190,9 @@ void Ergebnisort_waehlen(Teilprogramm& p) {
         p.schritte.back().ziel.ort = Ort::Ausgabe;
         p.ergebnis.ort = Ort::Ausgabe;
     }
-    p.rein_arithmetisch = true;
-    for (const Schritt& s : p.schritte) p.rein_arithmetisch = p.rein_arithmetisch && ungeprueft_sicher(s);
+    bool sicher = true;
+    for (const Schritt& s : p.schritte) sicher &= ungeprueft_sicher(s);
+    p.rein_arithmetisch = sicher;
 }
 
 void Kerne_waehlen(Teilprogramm& p, size_t breite) {

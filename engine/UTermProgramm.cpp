@@ -152,13 +152,10 @@ private:
 
     void vorzeichen_operand() {
         if (!hinab()) { fehlwert(T::Keiner); letzte_stufe_ = 0; --tiefe_; return; }
-        if (zeichen(c_) == '-') {
-            ++c_;
-            operand();
-            schritt(Schrittart::Negieren, nehmen());
-        } else {
-            operand();
-        }
+        const bool minus = zeichen(c_) == '-';
+        c_ += minus;
+        operand();
+        if (minus) schritt(Schrittart::Negieren, nehmen());
         operator_lesen();
         while (letzte_stufe_ > offene_stufe_ && !zu_tief_) anwenden();
         --tiefe_;
@@ -253,7 +250,7 @@ private:
         schritt(Schrittart::Funktion, nehmen()).funktion = uint8_t(f);
     }
 
-    void operand() {
+    [[gnu::always_inline]] void operand() {
         char ch = zeichen(c_);
         if (ch == '(') {
             ++c_;

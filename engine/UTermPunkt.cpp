@@ -168,22 +168,21 @@ bool liest_toleranz(const Punktschritt& s) {
 // In a folded list t is the scalar t_platz; it shares the frame's t.
 // Into l, reusing its storage.
 void liste_fuer(const Teilprogramm& teil, uint32_t registerzahl, bool gefaltet, uint32_t t_platz, Punktliste& l) {
+    constexpr uint32_t E = sizeof(Extended);
+    // Where each kind of operand starts in the frame (by Ort), and whether its index counts.
+    const uint32_t anfang[] = {0, (registerzahl + 2) * E, registerzahl * E, (registerzahl + 1) * E, 0, 0};
+    constexpr bool indiziert[] = {true, true, false, false, true, false};
+    const uint32_t t_versatz = (registerzahl + 1) * E;
     auto versatz = [&](const Operand& o) -> uint32_t {
-        uint32_t i = 0;
-        switch (o.ort) {
-        case Ort::Register: case Ort::Ausgabe: i = o.index; break;
-        case Ort::X: i = registerzahl; break;
-        case Ort::T: i = registerzahl + 1; break;
-        case Ort::Skalar: i = gefaltet && o.index == t_platz ? registerzahl + 1 : registerzahl + 2 + o.index; break;
-        default: break;
-        }
-        return uint32_t(i * sizeof(Extended));
+        const size_t k = size_t(o.ort);
+        if (gefaltet && o.ort == Ort::Skalar && o.index == t_platz) return t_versatz;
+        return anfang[k] + (indiziert[k] ? o.index * E : 0);
     };
-    l.schritte.clear();
-    l.schritte.reserve(teil.schritte.size());
+    l.schritte.resize(teil.schritte.size());
+    Punktschritt* z = l.schritte.data();
     for (const Schritt& s : teil.schritte)
-        l.schritte.push_back({s.art == A::Funktion ? funktionscode(s.funktion) : code(s.art, potenzart(s)), s.funktion, s.fehler, s.ganz, versatz(s.ziel), versatz(s.l),
-                              versatz(s.r)});
+        *z++ = {s.art == A::Funktion ? funktionscode(s.funktion) : code(s.art, potenzart(s)), s.funktion, s.fehler,
+                s.ganz, versatz(s.ziel), versatz(s.l), versatz(s.r)};
     l.ergebnis = versatz(teil.ergebnis);
     l.rein_arithmetisch = teil.rein_arithmetisch;
 }
