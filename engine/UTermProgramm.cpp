@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <new>
 #include <numbers>
 
 namespace {
@@ -396,7 +398,8 @@ void zuruecksetzen(Programm& p) {
     std::vector<Schritt> schritte = std::move(p.voll.schritte);
     std::vector<Punktschritt> punktschritte = std::move(p.einzel.voll.schritte);
     std::vector<Extended> skalare = std::move(p.voll.skalare), rahmen = std::move(p.einzel.rahmen);
-    p = Programm{};
+    std::destroy_at(&p);
+    ::new (static_cast<void*>(&p)) Programm;
     schritte.clear();
     punktschritte.clear();
     skalare.clear();
