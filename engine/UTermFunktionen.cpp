@@ -60,37 +60,10 @@ Extended ln_geprueft(Extended v, bool& ok) {
     return ok ? std::log(v) : NaN_Wert;
 }
 
-// With a finite check and, for the listed functions, their message.
-template <Extended (*F)(Extended), Termfehler Meldung = T::Keiner>
-Extended geprueft(Extended a, Extended, Punktmeldung& m) {
-    Extended v = F(a);
-    return std::isfinite(v) ? v : scheitern(m, Meldung);
-}
-
-template <Extended (*F)(Extended), Termfehler Meldung>
-Extended logarithmus(Extended a, Extended, Punktmeldung& m) {
-    return a <= 0 ? scheitern(m, Meldung) : F(a);
-}
-
-Extended tan_(Extended a) { return std::tan(a); }
-Extended atan_(Extended a) { return std::atan(a); }
-Extended log_(Extended a) { return std::log(a); }
-Extended log10_(Extended a) { return std::log10(a); }
-Extended log2_(Extended a) { return std::log2(a); }
-Extended sqr_(Extended a) { return a * a; }
-
 Extended cot(Extended a, Extended, Punktmeldung& m) {
     Extended t = std::tan(a);
     Extended v = t == 0 ? NaN_Wert : 1 / t;
     return std::isfinite(v) ? v : scheitern(m, T::Cot);
-}
-
-// A 32-bit integer, so a larger a fails; flags only just right of an integer.
-Extended abrunden(Extended a, Extended tol, Punktmeldung& m) {
-    Extended g = std::floor(a);
-    if (g < -2147483648.0L || g > 2147483647.0L) return scheitern(m);
-    if (a - g < tol) m.marken |= Marke_Sprungstelle;
-    return g;
 }
 
 Extended gauf(Extended a, Extended, Punktmeldung& m) {
@@ -191,19 +164,19 @@ constexpr Termfunktion eintrag(const char* name, Funktionsnummer nummer) {
 }  // namespace
 
 const std::array<Termfunktion, F_KEINE> Funktionen = {{
-    eintrag<geprueft<sqr_>>("SQR", F_SQR),
+    eintrag<Endlich_oder_Fehler<Quadrat>>("SQR", F_SQR),
     eintrag<Wurzel_wert>("SQRT", F_SQRT),
-    eintrag<logarithmus<log_, T::Ln>>("LN", F_LN),
-    eintrag<logarithmus<log10_, T::Lg>>("LG", F_LG),
-    eintrag<logarithmus<log2_, T::Ld>>("LD", F_LD),
+    eintrag<Logarithmus_wert<Log_e, T::Ln>>("LN", F_LN),
+    eintrag<Logarithmus_wert<Log_10, T::Lg>>("LG", F_LG),
+    eintrag<Logarithmus_wert<Log_2, T::Ld>>("LD", F_LD),
     eintrag<Betrag_wert>("ABS", F_ABS),
     eintrag<Endlich_oder_Fehler<Sinus>>("SIN", F_SIN),
     eintrag<Endlich_oder_Fehler<Kosinus>>("COS", F_COS),
-    eintrag<geprueft<tan_, T::Tan>>("TAN", F_TAN),
+    eintrag<Endlich_oder_Fehler<Tangens, T::Tan>>("TAN", F_TAN),
     eintrag<cot>("COT", F_COT),
-    eintrag<geprueft<atan_>>("ARCTAN", F_ARCTAN),
+    eintrag<Endlich_oder_Fehler<Arkustangens>>("ARCTAN", F_ARCTAN),
     eintrag<Signum_wert>("SGN", F_SGN),
-    eintrag<abrunden>("FLOOR", F_FLOOR),
+    eintrag<Abrunden_wert>("FLOOR", F_FLOOR),
     eintrag<gauf>("GAUF", F_GAUF),
     eintrag<normal>("NORMAL", F_NORMAL),
     eintrag<zufall>("RANDOM", F_RANDOM),

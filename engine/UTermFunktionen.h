@@ -86,16 +86,44 @@ inline Extended Signum_wert(Extended a, Extended tol, Punktmeldung& m) {
     return a < 0 ? -1 : 1;
 }
 
-// A value of the library's function that is not finite fails without a message.
-template <Extended (*F)(Extended)>
+// A value of the library's function that is not finite fails (with the message
+// where the function has one).
+template <Extended (*F)(Extended), Termfehler Meldung = Termfehler::Keiner>
 inline Extended Endlich_oder_Fehler(Extended a, Extended, Punktmeldung& m) {
     const Extended v = F(a);
     if (std::isfinite(v)) return v;
-    m.scheitern(Termfehler::Keiner);
+    m.scheitern(Meldung);
     return NaN_Wert;
 }
+
+template <Extended (*F)(Extended), Termfehler Meldung>
+inline Extended Logarithmus_wert(Extended a, Extended, Punktmeldung& m) {
+    if (a <= 0) {
+        m.scheitern(Meldung);
+        return NaN_Wert;
+    }
+    return F(a);
+}
+
+// A 32-bit integer, so a larger a fails; flags only just right of an integer.
+inline Extended Abrunden_wert(Extended a, Extended tol, Punktmeldung& m) {
+    const Extended g = std::floor(a);
+    if (g < -2147483648.0L || g > 2147483647.0L) {
+        m.scheitern(Termfehler::Keiner);
+        return NaN_Wert;
+    }
+    if (a - g < tol) m.marken |= Marke_Sprungstelle;
+    return g;
+}
+
 inline Extended Sinus(Extended a) { return std::sin(a); }
 inline Extended Kosinus(Extended a) { return std::cos(a); }
+inline Extended Tangens(Extended a) { return std::tan(a); }
+inline Extended Arkustangens(Extended a) { return std::atan(a); }
+inline Extended Log_e(Extended a) { return std::log(a); }
+inline Extended Log_10(Extended a) { return std::log10(a); }
+inline Extended Log_2(Extended a) { return std::log2(a); }
+inline Extended Quadrat(Extended a) { return a * a; }
 
 // An integral value within the 32-bit range (cheaper than rounding through libm).
 inline bool Ganzzahl_32(Extended v) {

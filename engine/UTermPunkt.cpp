@@ -23,8 +23,8 @@ constexpr uint8_t code(Schrittart a, int rp = 0) {
     case A::Potenzieren: return 17;
     case A::Ganzpotenz: return uint8_t(17 + rp);
     case A::Funktion: return 21;
-    case A::Fehler: return 27;
-    default: return 28;
+    case A::Fehler: return 34;
+    default: return 35;
     }
 }
 
@@ -36,6 +36,13 @@ constexpr uint8_t funktionscode(uint8_t f) {
     case F_SGN: return 24;
     case F_SIN: return 25;
     case F_COS: return 26;
+    case F_TAN: return 27;
+    case F_ARCTAN: return 28;
+    case F_LN: return 29;
+    case F_LG: return 30;
+    case F_LD: return 31;
+    case F_FLOOR: return 32;
+    case F_SQR: return 33;
     default: return code(A::Funktion);
     }
 }
@@ -131,6 +138,13 @@ inline void potenz(const Punktschritt& s, char* w, Punktmeldung m) {
         case funktionscode(F_SGN): funktion<Signum_wert>(*s, w, toleranz(), m); break;
         case funktionscode(F_SIN): funktion<Endlich_oder_Fehler<Sinus>>(*s, w, 0, m); break;
         case funktionscode(F_COS): funktion<Endlich_oder_Fehler<Kosinus>>(*s, w, 0, m); break;
+        case funktionscode(F_TAN): funktion<Endlich_oder_Fehler<Tangens, Termfehler::Tan>>(*s, w, 0, m); break;
+        case funktionscode(F_ARCTAN): funktion<Endlich_oder_Fehler<Arkustangens>>(*s, w, 0, m); break;
+        case funktionscode(F_LN): funktion<Logarithmus_wert<Log_e, Termfehler::Ln>>(*s, w, 0, m); break;
+        case funktionscode(F_LG): funktion<Logarithmus_wert<Log_10, Termfehler::Lg>>(*s, w, 0, m); break;
+        case funktionscode(F_LD): funktion<Logarithmus_wert<Log_2, Termfehler::Ld>>(*s, w, 0, m); break;
+        case funktionscode(F_FLOOR): funktion<Abrunden_wert>(*s, w, toleranz(), m); break;
+        case funktionscode(F_SQR): funktion<Endlich_oder_Fehler<Quadrat>>(*s, w, 0, m); break;
         case code(A::Fehler): m.scheitern(s->fehler); break;
         default:   // Fehlwert
             m.scheitern(s->fehler);
