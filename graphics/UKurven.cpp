@@ -139,8 +139,8 @@ struct Kurvenzug {
     QPoint stift;            // where the pen stands
     bool zufall = false;     // evaluated point by point (random numbers)
     // Segments waiting for one drawLines call; only on a raster image with the
-    // one-pixel pen, whose line stepper draws each segment of a batch on its own,
-    // exactly as a single drawLine (other pens and devices get one call a segment).
+    // opaque one-pixel pen, whose line stepper draws each segment of a batch on its
+    // own, exactly as a single drawLine (other pens and devices get one call a segment).
     std::vector<QLine>* linien = nullptr;
 
     void Linie(QPoint von, QPoint bis) {
@@ -158,7 +158,12 @@ struct Kurvenzug {
     }
     void Linien_zeichnen() {
         if (!linien || linien->empty()) return;
+        // Clipped to the whole picture (which changes no pixel), the stepper writes an
+        // opaque pen's pixels straight into a 32-bit image instead of filling one span
+        // per pixel.
+        maler.setClipRect(0, 0, w, h);
         maler.drawLines(linien->data(), int(linien->size()));
+        maler.setClipping(false);
         linien->clear();
     }
     // False once Escape stopped the drawing; what is drawn so far is on the picture then.
@@ -256,7 +261,7 @@ bool Linien_sammeln(QPainter& maler) {
     const QPaintEngine* engine = maler.paintEngine();
     const QPen& stift = maler.pen();
     return engine && engine->type() == QPaintEngine::Raster && stift.isCosmetic() && stift.widthF() <= 1 &&
-           !maler.testRenderHint(QPainter::Antialiasing);
+           stift.color().alpha() == 255 && !maler.testRenderHint(QPainter::Antialiasing) && !maler.hasClipping();
 }
 
 // Points start + k·dx while below the end, then the end itself; columns far outside
