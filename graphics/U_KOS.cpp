@@ -5,25 +5,6 @@
 
 Koordinatensystem KOS;
 
-namespace {
-int Pixel_runden(Extended p) {
-    if (std::isnan(p)) return -Pixel_Grenze;
-    if (p > Pixel_Grenze) return Pixel_Grenze;
-    if (p < -Pixel_Grenze) return -Pixel_Grenze;
-    // Halves to the even neighbour. rint rounds as nearbyint does (the rounding mode is
-    // never changed) without saving and restoring the floating-point environment.
-    return static_cast<int>(std::rint(p));
-}
-}
-
-int x_zu_Pixel(int bildbreite, Extended x) {
-    return Pixel_runden((x - KOS.xli) / (KOS.xre - KOS.xli) * (bildbreite - 1));
-}
-
-int y_zu_Pixel(int bildhoehe, Extended y) {
-    return Pixel_runden((KOS.yo - y) / (KOS.yo - KOS.yu) * (bildhoehe - 1));
-}
-
 Extended Pixel_zu_x(int bildbreite, int spalte) {
     return spalte * (KOS.xre - KOS.xli) / (bildbreite - 1) + KOS.xli;
 }

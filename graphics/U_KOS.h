@@ -4,6 +4,8 @@
 #pragma once
 #include "engine/UFunktionsParser.h"
 
+#include <cmath>
+
 struct Koordinatensystem { Extended xli = -8, xre = 8, yu = -8, yo = 8, xscl = 1, yscl = 1;
     int Bildbreite_cm = 16, Bildtiefe_cm = 16, Bildbreite = 640, Bildhoehe = 640,
         Bildlinks = 0, Bildoben = 0; };
@@ -13,8 +15,24 @@ extern Koordinatensystem KOS;
 // callers can hand them to the painter without overflow.
 constexpr int Pixel_Grenze = 20000;
 
-int x_zu_Pixel(int bildbreite, Extended x);   // bildbreite: the target image's width in pixels (641 at full size)
-int y_zu_Pixel(int bildhoehe, Extended y);
+// Inline: every point of every curve passes through them.
+inline int Pixel_runden(Extended p) {
+    if (std::isnan(p)) return -Pixel_Grenze;
+    if (p > Pixel_Grenze) return Pixel_Grenze;
+    if (p < -Pixel_Grenze) return -Pixel_Grenze;
+    // Halves to the even neighbour. rint rounds as nearbyint does (the rounding mode is
+    // never changed) without saving and restoring the floating-point environment. The
+    // whole number it gives is exact as a double, whose conversion to int needs no
+    // switch of the x87 rounding mode.
+    return static_cast<int>(static_cast<double>(std::rint(p)));
+}
+// bildbreite: the target image's width in pixels (641 at full size)
+inline int x_zu_Pixel(int bildbreite, Extended x) {
+    return Pixel_runden((x - KOS.xli) / (KOS.xre - KOS.xli) * (bildbreite - 1));
+}
+inline int y_zu_Pixel(int bildhoehe, Extended y) {
+    return Pixel_runden((KOS.yo - y) / (KOS.yo - KOS.yu) * (bildhoehe - 1));
+}
 Extended Pixel_zu_x(int bildbreite, int spalte);
 Extended Pixel_zu_y(int bildhoehe, int zeile);
 
