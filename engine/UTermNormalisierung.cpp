@@ -29,6 +29,7 @@ enum Klasse : uint8_t {
     Mal_rechts = 16,       // "(" E K P X: an implicit "*" may precede
     Einfuegen = 32,        // I E W "-" ° ² ³: may change the length
     Schar = 64,            // N T
+    Operator_am_Ende = 128,   // * + , - / ^ and NUL: no term ends with them
 };
 
 // Brackets, upper case, "·" and "," as one table over the byte.
@@ -61,6 +62,8 @@ constexpr std::array<uint8_t, 256> Klassen = [] {
     for (int c : {int(Zeichen_Grad), int(Zeichen_Hoch2), int(Zeichen_Hoch3)}) k[c] |= Einfuegen;
     k['N'] |= Schar;
     k['T'] |= Schar;
+    for (unsigned char c : std::string_view("*+,-/^")) k[c] |= Operator_am_Ende;
+    k[0] |= Operator_am_Ende;
     return k;
 }();
 
@@ -75,10 +78,7 @@ struct Puffer {
         return p.data();
     }
 };
-Puffer& puffer() {
-    static Puffer p;
-    return p;
-}
+Puffer puffer;
 
 // UTF-8 to single bytes: code points up to 255 stand for themselves, any other
 // (and a stray byte of broken UTF-8) becomes a byte that is refused.
@@ -206,12 +206,12 @@ size_t scharparameter_und_mal(char* s, size_t n, char* aus) {
 }  // namespace
 
 Termfehler Normalisieren(std::string_view term, std::string_view& kanonisch) {
-    Puffer& p = puffer();
+    Puffer& p = puffer;
     char* s = p.platz(p.a, term.size() + 1);
     const size_t n = dekodieren(term, s);
     if (n == 0) return T::Kette_leer;
     const unsigned char letztes = s[n - 1];
-    if (letztes == 0 || std::strchr("*+,-/^", letztes)) return T::Operand_erwartet;   // a NUL as well
+    if (hat(letztes, Operator_am_Ende)) return T::Operand_erwartet;
     if (n == 1 && (s[0] == 'w' || s[0] == 'W')) return T::Wurzelterm_ungueltig;
     if (s[0] == 'E' || letztes == 'E') return T::Falsche_Verwendung_von_E;
 
