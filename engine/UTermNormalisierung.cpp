@@ -222,11 +222,13 @@ Termfehler Normalisieren(std::string_view term, std::string_view& kanonisch) {
     s = p.platz(p.a, 12 * m + 1);
     m = einfuegen_und_loeschen(z, m, s);
     if (m == 0) {   // nothing left: none of the later steps applies
-        kanonisch = {};
+        static const char leer[1] = {0};
+        kanonisch = {leer, 0};
         return T::Keiner;
     }
-    z = p.platz(p.b, 2 * m);
+    z = p.platz(p.b, 2 * m + 1);
     m = scharparameter_und_mal(s, m, z);
+    z[m] = 0;
     kanonisch = {z, m};
     return T::Keiner;
 }

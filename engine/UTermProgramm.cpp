@@ -1,6 +1,7 @@
 #include "engine/UTermProgramm.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -16,14 +17,15 @@ using T = Termfehler;
 // exhausting the stack; no term typed into a field comes near it.
 constexpr int Maximale_Schachtelung = 600;
 
-int stufe_von(char op) {
-    switch (op) {
-    case '+': case '-': return 1;
-    case '*': case '/': return 2;
-    case '^': return 3;
-    default: return 0;
-    }
-}
+constexpr std::array<uint8_t, 256> Stufen = [] {
+    std::array<uint8_t, 256> s{};
+    s['+'] = s['-'] = 1;
+    s['*'] = s['/'] = 2;
+    s['^'] = 3;
+    return s;
+}();
+
+int stufe_von(char op) { return Stufen[static_cast<unsigned char>(op)]; }
 
 // Digits with at most one point, correctly rounded. Up to 19 significant digits
 // and 27 decimals the mantissa and the power of ten are exact in extended
@@ -89,7 +91,9 @@ private:
     size_t befehle_ = 0;
     bool zuletzt_geladen_ = false;
 
-    char zeichen(size_t i) const { return i >= 1 && i <= L_ ? s_[i - 1] : '\0'; }
+    // The character at cursor position i (from 1), NUL just past the end: the cursor
+    // never goes beyond that, and the canonical text ends with a NUL there.
+    char zeichen(size_t i) const { return s_.data()[i - 1]; }
 
     Operand konstante(Extended w) {
         p_.skalare.push_back(w);

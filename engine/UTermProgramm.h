@@ -22,7 +22,7 @@ constexpr unsigned char Zeichen_Grad = 176, Zeichen_Hoch2 = 178, Zeichen_Hoch3 =
 // Normalises a term as typed (UTF-8) into the canonical single-byte text (code
 // points up to 255 stand for themselves, any other and a stray byte of broken UTF-8
 // become a refused byte). Keiner on success, else the refusal; kanonisch then views
-// scratch storage that the next call overwrites.
+// scratch storage that the next call overwrites, with a NUL just past its end.
 Termfehler Normalisieren(std::string_view term, std::string_view& kanonisch);
 std::string Bytes_zu_Utf8(std::string_view bytes);
 
