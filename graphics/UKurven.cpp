@@ -89,9 +89,9 @@ Kurvenpunkt Wert(const std::string& term, int art, Extended x, Extended t) {
     return p;
 }
 
-// A point of a derived kind through F, which may hold the formula's points ahead.
-Kurvenpunkt Abgeleitet(Punktquelle& F, int art, Extended x) {
-    Kurvenpunkt p;
+// A point of a derived kind through F, which may hold the formula's points ahead;
+// written in place (a copied point would be read back before its parts are stored).
+void Abgeleitet(Punktquelle& F, int art, Extended x, Kurvenpunkt& p) {
     bool ok = true;
     switch (art) {
     case Kurve_Ableitung_1: p.wert = Ableitung_1(F, x, h_f1, ok); break;
@@ -99,6 +99,7 @@ Kurvenpunkt Abgeleitet(Punktquelle& F, int art, Extended x) {
     case Kurve_Ableitung_3: p.wert = Ableitung_3(F, x, h_f3, ok); break;
     default: {
         Extended r, xm, ym;
+        p.wert = 0;
         ok = Kruemmung_berechnen(F, x, h_kr, p.wert, r, xm, ym);
         break;
     }
@@ -106,7 +107,6 @@ Kurvenpunkt Abgeleitet(Punktquelle& F, int art, Extended x) {
     p.ok = ok && std::isfinite(p.wert);
     p.sprung = F.marken() & Marke_Sprungstelle;
     p.signum_null = F.marken() & Marke_Signum_Null;
-    return p;
 }
 
 // The points the central difference formula of a derived kind asks for at x, in the
@@ -142,6 +142,7 @@ struct Kurvenzug {
     // opaque one-pixel pen, whose line stepper draws each segment of a batch on its
     // own, exactly as a single drawLine (other pens and devices get one call a segment).
     std::vector<QLine>* linien = nullptr;
+    bool verlaengern = false;   // the pen is solid
 
     void Linie(QPoint von, QPoint bis) {
         if (linien) {
@@ -150,6 +151,21 @@ struct Kurvenzug {
             if ((von.x() < -2 && bis.x() < -2) || (von.y() < -2 && bis.y() < -2) ||
                 (von.x() > w + 1 && bis.x() > w + 1) || (von.y() > h + 1 && bis.y() > h + 1))
                 return;
+            // With a solid pen a level or upright segment going on in the direction of
+            // the one before lengthens it: the stepper sets exactly the pixels between
+            // the ends of such a line, so the longer line covers both. (A dotted pen
+            // starts its pattern afresh on every segment.)
+            if (verlaengern && !linien->empty()) {
+                QLine& l = linien->back();
+                const bool waagrecht = l.y1() == l.y2() && von.y() == bis.y() && von.y() == l.y2() &&
+                                       (l.x2() - l.x1() > 0) == (bis.x() - von.x() > 0) && bis.x() != von.x();
+                const bool senkrecht = l.x1() == l.x2() && von.x() == bis.x() && von.x() == l.x2() &&
+                                       (l.y2() - l.y1() > 0) == (bis.y() - von.y() > 0) && bis.y() != von.y();
+                if (l.p2() == von && l.p1() != l.p2() && (waagrecht || senkrecht)) {
+                    l.setP2(bis);
+                    return;
+                }
+            }
             linien->emplace_back(von, bis);
             if (linien->size() >= 1024) Linien_zeichnen();
         } else {
@@ -181,7 +197,7 @@ struct Kurvenzug {
     void Neu_ansetzen() { abgesetzt = true; }
 
     // A point with its value already computed (the integral function brings its own).
-    void Punkt(Extended x, Kurvenpunkt p, Extended dx) {
+    void Punkt(Extended x, const Kurvenpunkt& p, Extended dx) {
         if (!p.ok) {
             abgesetzt = true;
             return;
@@ -235,9 +251,12 @@ void Werte(const Kurvenzug& zug, const std::vector<Extended>& x, std::vector<Kur
     static Reihenwerte w;
     if (zug.art == Kurve_Funktion || zug.art == Kurve_Umkehrrelation) {
         w.auswerten(zug.term, x, zug.t);
-        for (size_t i = 0; i < x.size(); ++i)
-            p[i] = {w.ok(i) && std::isfinite(w.y[i]), w.y[i], bool(w.marken[i] & Marke_Sprungstelle),
-                    bool(w.marken[i] & Marke_Signum_Null)};
+        for (size_t i = 0; i < x.size(); ++i) {
+            p[i].ok = w.ok(i) && std::isfinite(w.y[i]);
+            p[i].wert = w.y[i];
+            p[i].sprung = w.marken[i] & Marke_Sprungstelle;
+            p[i].signum_null = w.marken[i] & Marke_Signum_Null;
+        }
         return;
     }
     // Derived kinds: the formula's points of every x in one batch, m per x.
@@ -249,7 +268,7 @@ void Werte(const Kurvenzug& zug, const std::vector<Extended>& x, std::vector<Kur
     for (size_t i = 0; i < x.size(); ++i) {
         Punktquelle F(zug.term, zug.t);
         F.vorrat(&punkte[m * i], &w.y[m * i], &w.marken[m * i], m);
-        p[i] = Abgeleitet(F, zug.art, x[i]);
+        Abgeleitet(F, zug.art, x[i], p[i]);
     }
 }
 
@@ -463,7 +482,10 @@ bool Kurve_zeichnen(QPaintDevice& bild, const std::string& term, uint32_t farbe,
         const uint32_t f = schar ? Farbe_nach_Index(int(i)) : farbe;
         Stift_setzen(maler, Stift(f, linienart));
         Kurvenzug zug{maler, term, art, t_werte[i], linienart, f, Logische_Breite(bild), Logische_Hoehe(bild), true, QPoint(), zufall};
-        if (Linien_sammeln(maler)) zug.linien = &linien;
+        if (Linien_sammeln(maler)) {
+            zug.linien = &linien;
+            zug.verlaengern = maler.pen().style() == Qt::SolidLine;
+        }
         const bool weiter = art == Kurve_Integralfunktion ? Integralfunktion(zug, start, ende, dx, bereich.u)
                                                           : Punkte_ueber_Intervall(zug, start, ende, dx);
         zug.Linien_zeichnen();
