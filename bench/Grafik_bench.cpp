@@ -1,5 +1,6 @@
 // Redrawing the main image: the empty coordinate system with its grids, and the
-// heaviest ordinary Plot (a family of seven members, every curve box ticked).
+// heaviest ordinary Plot (a family of seven members, every curve box ticked), whole
+// and kind by kind.
 #include "bench/Qt_bereit.h"
 #include "graphics/UGrafik.h"
 #include "graphics/UKurven.h"
@@ -45,6 +46,24 @@ void BM_schwerstes_Plotbild(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_schwerstes_Plotbild)->Unit(benchmark::kMillisecond);
+
+// The heaviest picture one curve kind at a time, without the coordinate system, to
+// see where its time goes: 0..8 = f, g, h, f', f'', f''', inverse, F, curvature.
+void BM_Plotbild_Kurvenart(benchmark::State& state) {
+    Qt_bereit();
+    KOS = Koordinatensystem{};
+    KOS_Stil = KOS_Einstellungen{};
+    QImage bild = Bild_erzeugen(641, 641);
+    Plotauftrag p = Schwerstes_Bild();
+    Kurvenstil* arten[] = {&p.f, &p.g, &p.h, &p.fs, &p.fs2, &p.fs3, &p.f_invers, &p.F, &p.kr};
+    for (int i = 0; i < 9; ++i) arten[i]->zeichnen = i == state.range(0);
+    p.loeschen = false;
+    for (auto _ : state) {
+        Plot_zeichnen(bild, p);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+BENCHMARK(BM_Plotbild_Kurvenart)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 
 // The picture after start: f alone, no family.
 void BM_Standardbild(benchmark::State& state) {
