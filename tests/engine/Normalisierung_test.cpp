@@ -32,7 +32,14 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, Normalform, ::testing::Values(
     Umschrift{"sqrt(tx)", "SQRT(K*X)"}, Umschrift{"sin(t)", "SIN(K)"}, Umschrift{"tan(n)", "TAN(K)"},
     Umschrift{"[x+1]*2", "(X+1)*2"}, Umschrift{"(-x)", "(0-X)"}, Umschrift{"+x", "X"},
     Umschrift{"xxx", "X*X*X"}, Umschrift{"2(x+1)", "2*(X+1)"}, Umschrift{"(x+1)(x-1)", "(X+1)*(X-1)"},
-    Umschrift{"2p", "2*P"}, Umschrift{"2sin(x)", "2SIN(X)"}, Umschrift{"²x", "²X"}));
+    Umschrift{"2p", "2*P"}, Umschrift{"2sin(x)", "2SIN(X)"}, Umschrift{"²x", "²X"},
+    // Steps that see what the earlier ones made of the text: the character after a
+    // dropped I is no I of "PI"; "EXP" after "PI"; the family parameter left to right;
+    // E notation on the decoded text (an overlong UTF-8 "E").
+    Umschrift{"pii", "PI"}, Umschrift{"expi(x)", "E^(X)"}, Umschrift{"pipi", "P*P"},
+    Umschrift{"ttt", "TKT"}, Umschrift{"tn", "TK"}, Umschrift{"2\xC1\x85" "5", "2*10^5"},
+    Umschrift{"2E5E3", "2*10^5*10^3"}, Umschrift{"(-x)²", "(0-X)^2"},
+    Umschrift{"w(x)°", "SQRT(X)*.0174532925"}));
 
 struct Ablehnung { const char* term; const char* meldung; };
 
@@ -61,7 +68,10 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, Normalfehler, ::testing::Values(
     Ablehnung{"2x y", "falsche Zeichen"}, Ablehnung{"y", "falsche Zeichen"},
     Ablehnung{"x=1", "falsche Zeichen"}, Ablehnung{"x;1", "falsche Zeichen"},
     Ablehnung{"x€", "falsche Zeichen"}, Ablehnung{"ä", "falsche Zeichen"},
-    Ablehnung{"()", "falscher Klammerterm"}, Ablehnung{"x+()*2", "falscher Klammerterm"}));
+    Ablehnung{"()", "falscher Klammerterm"}, Ablehnung{"x+()*2", "falscher Klammerterm"},
+    // The first refusal in the order of the steps, wherever it stands in the text.
+    Ablehnung{"[]", "falscher Klammerterm"}, Ablehnung{"2Ex;", "Falsche Verwendung von E (=10^)"},
+    Ablehnung{"x;()", "falsche Zeichen"}, Ablehnung{"2Ex+", "Operand erwartet"}));
 
 TEST(Zeichen_entfernen, SchneidetRaenderUndEntferntZeichen) {
     EXPECT_EQ(Zeichen_entfernen("  2 x + 1 \t", ' '), "2x+1");
