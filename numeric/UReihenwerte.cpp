@@ -28,7 +28,7 @@ bool Punktquelle::suchen(Extended x, Extended& y) {
     // The rest of the held points, in the order they were laid out from the expected one.
     for (size_t k = 1; k < n_; ++k) {
         const size_t i = naechster_ + k < n_ ? naechster_ + k : naechster_ + k - n_;
-        if (x_[i] == x && std::signbit(x_[i]) == std::signbit(x)) {
+        if (gleich(x_[i], x)) {
             y = y_[i];
             letzte_ = m_[i];
             naechster_ = i + 1 < n_ ? i + 1 : 0;

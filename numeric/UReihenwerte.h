@@ -45,7 +45,7 @@ public:
     // False when the evaluation at x failed. The formulas mostly ask in the order the
     // points were laid out, so the next one is tried inline first.
     bool operator()(Extended x, Extended& y) {
-        if (naechster_ < n_ && x_[naechster_] == x && std::signbit(x_[naechster_]) == std::signbit(x)) {
+        if (naechster_ < n_ && gleich(x_[naechster_], x)) {
             y = y_[naechster_];
             letzte_ = m_[naechster_];
             naechster_ = naechster_ + 1 < n_ ? naechster_ + 1 : 0;
@@ -59,6 +59,9 @@ public:
     Extended t() const { return t_; }
 
 private:
+    // The same bits: equal and, for a zero, of the same sign (two equal numbers other
+    // than zero always are; reading the sign of an x87 number costs more than the compare).
+    static bool gleich(Extended a, Extended b) { return a == b && (b != 0 || std::signbit(a) == std::signbit(b)); }
     bool suchen(Extended x, Extended& y);
     const std::string& term_;
     Extended t_;
