@@ -23,10 +23,7 @@ Plotauftrag Schwerstes_Bild() {
 }
 
 void BM_leeres_Koordinatensystem(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     for (auto _ : state) {
         KOS_zeichnen(bild);
         benchmark::DoNotOptimize(bild.constBits());
@@ -35,10 +32,7 @@ void BM_leeres_Koordinatensystem(benchmark::State& state) {
 BENCHMARK(BM_leeres_Koordinatensystem)->Unit(benchmark::kMillisecond);
 
 void BM_schwerstes_Plotbild(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     const Plotauftrag p = Schwerstes_Bild();
     for (auto _ : state) {
         Plot_zeichnen(bild, p);
@@ -50,10 +44,7 @@ BENCHMARK(BM_schwerstes_Plotbild)->Unit(benchmark::kMillisecond);
 // The heaviest picture one curve kind at a time, without the coordinate system, to
 // see where its time goes: 0..8 = f, g, h, f', f'', f''', inverse, F, curvature.
 void BM_Plotbild_Kurvenart(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     Plotauftrag p = Schwerstes_Bild();
     Kurvenstil* arten[] = {&p.f, &p.g, &p.h, &p.fs, &p.fs2, &p.fs3, &p.f_invers, &p.F, &p.kr};
     for (int i = 0; i < 9; ++i) arten[i]->zeichnen = i == state.range(0);
@@ -67,10 +58,7 @@ BENCHMARK(BM_Plotbild_Kurvenart)->DenseRange(0, 8)->Unit(benchmark::kMillisecond
 
 // The picture after start: f alone, no family.
 void BM_Standardbild(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     Plotauftrag p;
     p.f.zeichnen = true;
     for (auto _ : state) {
@@ -84,10 +72,7 @@ BENCHMARK(BM_Standardbild)->Unit(benchmark::kMillisecond);
 // right, the interval's end far to the right, and a family of 1000 members whose u
 // lies right of a narrow window.
 void BM_Integralfunktion(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     Plotauftrag p;
     p.Term_f = "x";
     p.F.zeichnen = true;

@@ -2,18 +2,14 @@
 // steps of π/720, 1441 points each) for the family 1 to 4 in steps of 0,5.
 #include "graphics/UFolgen_Grafik.h"
 
-#include <QGuiApplication>
+#include "bench/Qt_bereit.h"
+
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
 void BM_Ellipsenschar_7x1441(benchmark::State& state) {
-    static int argc = 1;
-    static char name[] = "tessara_bench";
-    static char* argv[] = {name, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!QGuiApplication::instance()) static QGuiApplication app(argc, argv);
+    Qt_bereit();
     QImage bild = Bild_erzeugen(641, 641);
     const Kurvenvorgabe v;
     const std::vector<Extended> familie = Scharwerte(Scharbereich{1, 4, 0.5L, true, 0});

@@ -12,10 +12,7 @@
 namespace {
 
 void BM_Reglerschritt(benchmark::State& state) {
-    Qt_bereit();
-    KOS = Koordinatensystem{};
-    KOS_Stil = KOS_Einstellungen{};
-    QImage bild = Bild_erzeugen(641, 641);
+    QImage bild = Standardbild_bereit();
     Plotauftrag p;   // f = "-0,2tx³+0,4t²x", g = "x·cos(x)", h = "sgn(x+1,5)"
     for (Kurvenstil* s : {&p.f, &p.g, &p.h, &p.fs}) s->zeichnen = true;
     int schritt = 0;

@@ -173,9 +173,6 @@ size_t block_ausfuehren(const Teilprogramm& p, const Blockumgebung& u, size_t n,
     return letzte;
 }
 
-// The same number, zeros told apart by sign; a NaN is never the same.
-bool bitgleich(Extended a, Extended b) { return a == b && std::signbit(a) == std::signbit(b); }
-
 void platzieren(Operand& o, size_t breite) {
     if (o.ort == Ort::Ausgabe) o.versatz = 0;
     o.versatz = o.ort == Ort::Register ? uint32_t(o.index * breite) : o.ort == Ort::Skalar ? o.index : 0;
@@ -231,7 +228,7 @@ size_t Programm::reihe(const Extended* x, const Extended* t, bool t_je_punkt, si
         // Subterms of t and constants once for the call (or from the call before with
         // the same t); where one of them fails or raises a flag, its message must keep
         // its place: then every step runs per point.
-        if (!faltwerte_gueltig || !bitgleich(falt_t, t[0]) || !bitgleich(falt_toleranz, u.toleranz)) {
+        if (!faltwerte_gueltig || !Gleiche_bits(falt_t, t[0]) || !Gleiche_bits(falt_toleranz, u.toleranz)) {
             faltwerte.assign(tschritte.skalare.begin(), tschritte.skalare.end());
             faltwerte[t_platz] = t[0];
             uint8_t m = 0;

@@ -163,16 +163,6 @@ inline void ohne_meldung() {
     letzte_fehlerart = Termfehler::Keiner;
 }
 
-bool gleiche_bits(Extended a, Extended b) {
-    uint64_t ma, mb;
-    uint16_t ea, eb;
-    std::memcpy(&ma, &a, 8);
-    std::memcpy(&mb, &b, 8);
-    std::memcpy(&ea, reinterpret_cast<const char*>(&a) + 8, 2);
-    std::memcpy(&eb, reinterpret_cast<const char*>(&b) + 8, 2);
-    return ma == mb && ea == eb;
-}
-
 bool liest_toleranz(const Punktschritt& s) {
     const bool funktion = s.art >= code(A::Funktion) && s.art < code(A::Fehler);
     return funktion && (s.funktion == F_ABS || s.funktion == F_SGN || s.funktion == F_FLOOR);
@@ -286,8 +276,8 @@ namespace {
     const Punktliste* liste = &e.voll;
     char* w = reinterpret_cast<char*>(e.rahmen.data());
     if (e.faltung == Einzelform::Faltung::Vorhanden) {
-        if (!e.gueltig || !gleiche_bits(t, e.t_alt) ||
-            (e.tschritte_mit_toleranz && !gleiche_bits(Sprungtoleranz(), e.tol_alt)))
+        if (!e.gueltig || !Gleiche_bits(t, e.t_alt) ||
+            (e.tschritte_mit_toleranz && !Gleiche_bits(Sprungtoleranz(), e.tol_alt)))
             einzel_falten(e, t, p.braucht_toleranz);
         if (e.gueltig) liste = &e.punkte;
     } else {

@@ -5,6 +5,21 @@
 #include "engine/UTermFunktionen.h"
 #include "engine/UTermProgramm.h"
 
+#include <cstdint>
+#include <cstring>
+
+// The same ten bytes: t and the tolerance under which folded subterms were computed
+// (zeros told apart by sign, a NaN only equal to itself).
+inline bool Gleiche_bits(Extended a, Extended b) {
+    uint64_t ma, mb;
+    uint16_t ea, eb;
+    std::memcpy(&ma, &a, 8);
+    std::memcpy(&mb, &b, 8);
+    std::memcpy(&ea, reinterpret_cast<const char*>(&a) + 8, 2);
+    std::memcpy(&eb, reinterpret_cast<const char*>(&b) + 8, 2);
+    return ma == mb && ea == eb;
+}
+
 // The power step for one point. Checked: a failure is the power's own message.
 template <bool Pruefen>
 inline Extended ganzpotenz(Extended a, int32_t n, Punktmeldung m) {
